@@ -1,0 +1,33 @@
+#pragma once
+// The application object: the recordings database, the page setup and the
+// routines every window shares.
+
+#include "framework/Application.h"
+#include "framework/Database.h"
+#include "framework/Printing.h"
+#include "framework/String.h"
+
+#include <memory>
+
+class App : public fw::Application {
+ public:
+  App();
+
+  // The registered application object.
+  static App& SharedInstance();
+
+  std::unique_ptr<fw::SQLiteDatabase> KlangDB;
+  std::unique_ptr<fw::PrinterSetup> p;
+
+  void Event_Close() override;
+  void Event_Open() override;
+  void Event_EnableMenuItems() override;
+  bool AppAbout_Action();
+
+  void DisplayDatabaseError(bool rollback);
+  static fw::String EscapeSQLData(const fw::String& s);
+  static fw::String ConvertDate(const fw::String& s, fw::Integer mode);
+
+ private:
+  void CreateDatabaseFile();
+};

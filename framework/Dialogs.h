@@ -1,0 +1,70 @@
+#pragma once
+// Message boxes, questions, the beep, web addresses and the file dialogs.
+//
+// Everything modal goes through one seam, DialogSeam. The program runs with
+// the Qt seam (real dialogs, plain text only); tests install ScriptedDialogs
+// (ScriptedDialogs.h), which records every dialog shown and answers it, so
+// no test ever waits on a modal dialog.
+
+#include "framework/FolderItem.h"
+#include "framework/String.h"
+
+#include <optional>
+#include <vector>
+
+namespace fw {
+
+class DialogSeam {
+ public:
+  virtual ~DialogSeam() = default;
+  virtual void MsgBox(const String& text) = 0;
+  virtual void Beep() = 0;
+  virtual void ShowURL(const String& url) = 0;
+  // A question with a headline, an explanation and the visible buttons'
+  // captions (action button first, then cancel, then alternate). Returns the
+  // caption of the pressed button; closing the dialog (Escape) presses the
+  // cancel button when there is one, else the action button.
+  virtual String MessageDialog(const String& message, const String& explanation,
+                               const std::vector<String>& buttons) = 0;
+  // An open dialog for files of `filter` (e.g. "Text (*.txt)");
+  // nullopt when cancelled.
+  virtual std::optional<FolderItem> OpenFile(const String& filter) = 0;
+  // A save dialog suggesting `defaultName`; nullopt when cancelled.
+  virtual std::optional<FolderItem> SaveFile(const String& filter,
+                                             const String& defaultName) = 0;
+};
+
+// The seam in force. Without an installed one, the Qt seam.
+DialogSeam& Dialogs();
+// Installs a seam (not owned); nullptr goes back to the Qt seam.
+void SetDialogSeam(DialogSeam* seam);
+
+// The framework's names for them.
+void MsgBox(const String& text);
+void Beep();
+void ShowURL(const String& url);
+
+struct MessageDialogButton {
+  String Caption;
+  bool Visible = true;
+};
+
+// A modal question. ShowModal returns the pressed button, recognised by its
+// caption (compare with ActionButton.Caption and friends).
+class MessageDialog {
+ public:
+  MessageDialog();
+  String Message;      // the headline
+  String Explanation;  // the text below it
+  MessageDialogButton ActionButton;    // "OK", visible
+  MessageDialogButton CancelButton;    // "Abbrechen", hidden
+  MessageDialogButton AlternateActionButton;  // hidden
+  // The pressed button (one of the three members above).
+  const MessageDialogButton& ShowModal();
+};
+
+// File dialogs; a null result (nullopt) when the user cancels.
+std::optional<FolderItem> GetOpenFolderItem(const String& filter);
+std::optional<FolderItem> GetSaveFolderItem(const String& filter, const String& defaultName);
+
+}  // namespace fw

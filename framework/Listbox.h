@@ -1,0 +1,77 @@
+#pragma once
+// A list of rows and columns over a table model: the rows live here, a Qt
+// item view shows them, and a fill costs one model reset, not one signal per
+// cell.
+//
+// - ListIndex is the selected row in the order shown; Change runs once
+//   whenever it changes: a click, a program set, and emptying or refilling a
+//   list that had a selection. A click beside the rows empties the selection.
+// - DoubleClick runs also on the empty area below the rows.
+// - Sort orders the rows through CompareRows (when it returns false the list
+//   compares the two cells' texts with locale collation), descending where
+//   ColumnSortDirection is -1, stable, and keeps the selected row selected
+//   without raising Change. A click on a heading sorts by that column through
+//   the same path (a second click reverses it) and shows the indicator;
+//   HeadingIndex -1 shows none.
+// - ColumnWidths "0, 75, 180, *": 0 hides a column (its cells keep their
+//   text), "*" takes the rest; the user can resize; no horizontal scroll bar.
+// - ScrollPosition (the top row shown) survives DeleteAllRows and a refill.
+
+#include "framework/Controls.h"
+
+namespace fw {
+
+class Listbox : public RectControl {
+ public:
+  Listbox();
+  ~Listbox() override;
+
+  void AddRow(const String& firstCell = String());
+  void AddRow(const std::vector<String>& cells);
+  void DeleteAllRows();
+  void RemoveRow(Integer row);
+  Integer ListCount() const;
+  Integer LastIndex() const;  // the row last added; -1 after DeleteAllRows
+  Integer ColumnCount() const;
+  void SetColumnCount(Integer n);
+  String Heading(Integer column) const;
+  void SetHeading(Integer column, const String& text);
+
+  String Cell(Integer row, Integer column) const;  // "" out of range
+  void SetCell(Integer row, Integer column, const String& text);
+
+  Integer ListIndex() const;           // -1 when nothing is selected
+  void SetListIndex(Integer row);      // out of range selects nothing
+  bool Selected(Integer row) const;
+  void SetSelected(Integer row, bool selected);
+  Integer SelectionType() const;       // 0 single, 1 multiple
+  void SetSelectionType(Integer type);
+
+  Integer ScrollPosition() const;
+  void SetScrollPosition(Integer row);
+
+  String ColumnWidths() const;
+  void SetColumnWidths(const String& widths);
+  Integer HeadingIndex() const;
+  void SetHeadingIndex(Integer column);
+  Integer SortedColumn() const;
+  void SetSortedColumn(Integer column);
+  Integer ColumnSortDirection(Integer column) const;  // 1 or -1
+  void SetColumnSortDirection(Integer column, Integer direction);
+  void Sort();
+
+  QWidget* widget() const override;
+
+  std::function<void()> Change;
+  std::function<void()> DoubleClick;
+  // Rows row1 and row2 compared in `column`: return true after setting
+  // result (< 0 row1 first, > 0 row2 first, 0 equal); false lets the list
+  // compare the cell texts.
+  std::function<bool(Integer row1, Integer row2, Integer column, Integer& result)> CompareRows;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d;
+};
+
+}  // namespace fw

@@ -1,0 +1,17 @@
+#pragma once
+// Page setup shared by the printouts. The dialogs that use it and the page
+// surface come with the printouts.
+
+#include "framework/String.h"
+
+#include <memory>
+
+namespace fw {
+
+class PrinterSetup {
+ public:
+  PrinterSetup();
+  ~PrinterSetup();
+};
+
+}  // namespace fw

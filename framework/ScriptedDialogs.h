@@ -1,0 +1,49 @@
+#pragma once
+// The test side of the dialog seam: records every dialog and answers it from
+// a script. Install it with ScriptedDialogs::Install(); the destructor puts
+// the previous seam back.
+
+#include "framework/Dialogs.h"
+
+#include <deque>
+
+namespace fw {
+
+struct ShownDialog {
+  enum Kind { kMsgBox, kBeep, kShowURL, kMessageDialog, kOpenFile, kSaveFile };
+  Kind kind;
+  String text;         // MsgBox text, URL, MessageDialog headline, file filter
+  String explanation;  // MessageDialog explanation, save dialog's default name
+  std::vector<String> buttons;  // MessageDialog's visible captions
+};
+
+class ScriptedDialogs : public DialogSeam {
+ public:
+  ScriptedDialogs();   // installs itself
+  ~ScriptedDialogs() override;  // restores the previous seam
+
+  // Answers, used in order; when the queue is empty a MessageDialog presses
+  // its first (action) button and file dialogs are cancelled.
+  void AnswerNextDialogWith(const String& buttonCaption);
+  void AnswerNextFileDialogWith(std::optional<FolderItem> file);
+
+  std::vector<ShownDialog> shown;  // everything, in order
+  std::vector<String> MsgBoxTexts() const;
+  int BeepCount() const;
+  void Clear() { shown.clear(); }
+
+  void MsgBox(const String& text) override;
+  void Beep() override;
+  void ShowURL(const String& url) override;
+  String MessageDialog(const String& message, const String& explanation,
+                       const std::vector<String>& buttons) override;
+  std::optional<FolderItem> OpenFile(const String& filter) override;
+  std::optional<FolderItem> SaveFile(const String& filter, const String& defaultName) override;
+
+ private:
+  DialogSeam* previous_;
+  std::deque<String> buttonAnswers_;
+  std::deque<std::optional<FolderItem>> fileAnswers_;
+};
+
+}  // namespace fw

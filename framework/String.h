@@ -1,0 +1,52 @@
+#pragma once
+// Text services of the platform layer.
+//
+// String is Qt's QString (UTF-16 inside, UTF-8 at every file and database
+// boundary). Positions and counts are characters, counted from 1; nothing
+// reading past the end throws, it yields fewer characters or "".
+//
+// The case rule: texts compare exactly (QString::operator==, operator<), so a
+// stored "cd" never equals "CD". Only Uppercase and the database's upper()
+// fold case, and both use the same Unicode rule (QString::toUpper).
+
+#include <QString>
+
+namespace fw {
+
+using String = QString;
+using Integer = int;
+
+// The platform's line end, used to join the lines of a message.
+extern const String EndOfLine;  // "\n"
+
+String Left(const String& s, Integer n);
+String Right(const String& s, Integer n);
+String Mid(const String& s, Integer start);             // from start to the end
+String Mid(const String& s, Integer start, Integer n);  // n characters from start
+Integer Len(const String& s);
+// Position (from 1) of the first `find` in s, 0 when absent or when find is "".
+Integer InStr(const String& s, const String& find);
+Integer InStr(Integer start, const String& s, const String& find);
+
+// Pieces cut at every sep; empty pieces count ("a\t\tb" has 3 pieces,
+// a trailing separator adds an empty one). "" has 1 piece.
+Integer CountFields(const String& s, const String& sep);
+String NthField(const String& s, const String& sep, Integer n);  // "" beyond the last
+
+// Every occurrence replaced, left to right; an empty find returns s unchanged.
+String ReplaceAll(const String& s, const String& find, const String& by);
+
+// The signed decimal integer that s begins with (leading blanks skipped),
+// 0 when there is none; saturates at the Integer range instead of overflowing.
+Integer Val(const String& s);
+
+String Str(Integer n);
+String Str(long long n);
+String Str(bool b);  // "True" / "False"
+// Guard against accidental Str("text") picking the bool overload.
+String Str(const char*) = delete;
+
+String Uppercase(const String& s);
+String Chr(Integer code);
+
+}  // namespace fw

@@ -1,0 +1,57 @@
+#pragma once
+// Text input and output streams of the platform layer. Texts are UTF-8.
+//
+// Line ends: ReadLine ends a line at CR, LF or CRLF, each counted once; an
+// unterminated last line is still read; a UTF-8 BOM at the start is skipped.
+// WriteLine ends its line with EndOfLine ("\n"); Write writes exactly what
+// it is given, so a caller that needs CR line ends writes them itself.
+
+#include "framework/FolderItem.h"
+#include "framework/String.h"
+
+#include <QByteArray>
+#include <memory>
+
+class QSaveFile;
+
+namespace fw {
+
+class TextInputStream {
+ public:
+  // nullptr when the file cannot be opened (missing, a folder, unreadable).
+  static std::unique_ptr<TextInputStream> Open(const FolderItem& f);
+  ~TextInputStream();
+
+  String ReadLine();   // the next line without its line end; "" at the end
+  bool IsEOF() const;  // true once every line has been read
+  String Encoding() const;  // "UTF-8"
+  void Close();
+
+ private:
+  explicit TextInputStream(QByteArray content);
+  QByteArray content_;
+  qsizetype pos_ = 0;
+};
+
+// Writes to a temporary file beside the target and renames it over the
+// target on Close, so a failed or interrupted write never leaves a
+// truncated file where a good one was.
+class TextOutputStream {
+ public:
+  // nullptr when the file cannot be created (its folder is missing or
+  // read-only, the target is a folder, ...).
+  static std::unique_ptr<TextOutputStream> Create(const FolderItem& f);
+  ~TextOutputStream();  // without Close: the target stays untouched
+
+  void Write(const String& text);
+  void WriteLine(const String& text);
+  // True when every byte reached the target; false leaves the old file.
+  bool Close();
+
+ private:
+  explicit TextOutputStream(std::unique_ptr<QSaveFile> file);
+  std::unique_ptr<QSaveFile> file_;
+  bool failed_ = false;
+};
+
+}  // namespace fw

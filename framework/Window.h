@@ -1,0 +1,140 @@
+#pragma once
+// Windows. A window builds itself in this order:
+//   1. its shared instance is registered (SharedInstance<W>),
+//   2. Layout          design values, menu bar
+//   3. CreateControls  for each declared control, in order: create, add
+//                      under its name, apply every design value (parent and
+//                      tab page included), then BindControlEvents
+//   4. AddMenuHandlers
+//   5. the controls' Open events, in creation order, once all exist
+//   6. Event_Open
+//   7. shown, when the design says Visible
+// Design values are applied before any event is bound, so nothing fires
+// during the build.
+//
+// One handler runs at a time: window-system events that arrive while a
+// handler waits in a modal dialog (activation, close) are delivered after it
+// returns. Event_Activate runs at each activation, never nested.
+//
+// Every way of closing (the close box, Close(), FileQuit, the window
+// manager) runs Event_Close exactly once; a closed window counts as gone at
+// once and is created anew at its next SharedInstance. A hidden window keeps
+// all its state.
+
+#include "framework/ControlDecl.h"
+#include "framework/Controls.h"
+#include "framework/Listbox.h"
+#include "framework/Runtime.h"
+#include "framework/String.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <typeindex>
+#include <vector>
+
+class QWidget;
+
+namespace fw {
+
+class MenuBar;
+class MenuItem;
+
+struct WindowDesign {
+  String title;
+  int width = 400, height = 300;
+  int minWidth = 0, minHeight = 0, maxWidth = 32000, maxHeight = 32000;
+  bool closeButton = true;
+  bool resizeable = true;
+  bool minimizeButton = true;
+  bool maximizeButton = true;
+  bool visible = true;
+  bool menuBarVisible = true;
+};
+
+class Window {
+ public:
+  Window();
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // Runs steps 2-7 of the build. Called by SharedInstance.
+  void Build();
+
+  // --- the build hooks -------------------------------------------------
+  virtual void Layout() {}
+  virtual void CreateControls() {}
+  virtual void BindControlEvents(Control& /*control*/) {}
+  virtual void AddMenuHandlers() {}
+
+  // --- window events ---------------------------------------------------
+  virtual void Event_Open() {}
+  virtual void Event_Close() {}
+  virtual void Event_Activate() {}
+  virtual void Event_EnableMenuItems() {}
+
+  // --- design and state ------------------------------------------------
+  void SetDesign(const WindowDesign& design);
+  const WindowDesign& Design() const { return design_; }
+  String Title() const { return design_.title; }
+  Integer Width() const;
+  Integer Height() const;
+  void SetHeight(Integer height);  // kept within the design's limits
+  fw::MenuBar* MenuBar() const { return menuBar_; }
+  void SetMenuBar(fw::MenuBar* bar);
+
+  void Show();      // shows and brings to front
+  void Hide();
+  void Close();     // runs Event_Close once, then the window is gone
+  bool IsVisible() const;
+  bool IsClosed() const { return closed_; }
+
+  // --- controls --------------------------------------------------------
+  void CreateControlsFrom(const std::vector<ControlDecl>& table);
+  Control* ControlByName(const String& name) const;
+  Control* ControlByNameIndex(const String& name, Integer index) const;
+  // The control of that name as T; NilObjectException when there is none.
+  template <class T>
+  T& Ctl(const String& name, Integer index = -1) const {
+    Control* c = index < 0 ? ControlByName(name) : ControlByNameIndex(name, index);
+    T* t = dynamic_cast<T*>(c);
+    if (!t) throw NilObjectException(QStringLiteral("no control ") + name);
+    return *t;
+  }
+  const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+  // The control with the keyboard focus, or nullptr.
+  Control* Focus() const;
+
+  // --- menus -----------------------------------------------------------
+  void AddMenuHandler(const String& itemName, std::function<bool()> handler);
+  const std::function<bool()>* MenuHandler(const String& itemName) const;
+
+  // --- shared instances ------------------------------------------------
+  // The open window of class W, or a new one, built.
+  template <class W>
+  static W& SharedInstance() {
+    if (Window* w = FindOpen(typeid(W))) return static_cast<W&>(*w);
+    W* w = new W();
+    Register(typeid(W), w);
+    w->Build();
+    return *w;
+  }
+  static Window* FindOpen(std::type_index type);
+  static std::vector<Window*> OpenWindows();  // front to back
+  static Window* FrontWindow();
+
+  QWidget* widget() const;  // layer-internal
+
+ private:
+  static void Register(std::type_index type, Window* window);
+  struct Impl;
+  std::unique_ptr<Impl> d;
+  WindowDesign design_;
+  fw::MenuBar* menuBar_ = nullptr;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::map<String, std::function<bool()>> menuHandlers_;
+  bool closed_ = false;
+};
+
+}  // namespace fw

@@ -1,0 +1,6 @@
+#include "search/SearchWindow.h"
+
+SearchWindow& SearchWindow::SharedInstance() {
+  static SearchWindow instance;
+  return instance;
+}
