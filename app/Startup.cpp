@@ -1,0 +1,44 @@
+#include "app/Startup.h"
+
+#include "app/App.h"
+#include "app/MenuBar1.h"
+#include "mainwindow/MainWindow.h"
+
+#include "framework/Application.h"
+
+#include <exception>
+
+void StartApplication() {
+  try {
+    InitApplication();
+    fw::RunFrameworkInitialization(&OnFrameworkInitialized);
+    fw::RuntimeRun();
+  } catch (const std::exception& e) {
+    fw::RuntimeUnhandledException(e);
+  }
+}
+
+void InitApplication() {
+  InitFileTypes();
+  CreateAppObject();
+  InstallAppMenuHandlers();
+}
+
+void InitFileTypes() {
+  // The text file type arrives with the import.
+}
+
+void CreateAppObject() {
+  auto* app = new App();  // held by the run time until the end
+  app->SetMenuBar(&MenuBar1::SharedInstance());
+  fw::RuntimeRegisterAppObject(app);
+}
+
+void InstallAppMenuHandlers() {
+  App& app = App::SharedInstance();
+  app.AddMenuHandler(QStringLiteral("AppAbout"), [&app] { return app.AppAbout_Action(); });
+}
+
+void OnFrameworkInitialized() { OpenDefaultWindow(); }
+
+void OpenDefaultWindow() { MainWindow::SharedInstance(); }

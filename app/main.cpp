@@ -1,0 +1,11 @@
+// Klangbuch: a catalogue of audio recording projects.
+
+#include "app/Startup.h"
+
+#include "framework/Application.h"
+
+int main(int argc, char** argv) {
+  fw::RuntimeInit(argc, argv);
+  StartApplication();
+  return fw::RuntimeExit();
+}
