@@ -1,0 +1,99 @@
+#pragma once
+// A temporary program folder with its own "recordings.rsd", a temporary
+// preferences folder, scripted dialogs and a running App with the main
+// window open: what the main window's tests start from.
+
+#include "app/App.h"
+#include "app/MenuBar1.h"
+#include "mainwindow/MainWindow.h"
+
+#include "framework/Application.h"
+#include "framework/Database.h"
+#include "framework/FolderItem.h"
+#include "framework/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+namespace klangbuch_test {
+
+inline const char* const kCreateTable =
+    "create table Aufnahmen (Datum date, ProdNr varchar, Titel varchar, Redaktion varchar, "
+    "Format varchar, Interpret varchar, Ort varchar, Schnitt date, Fertig date, Backup varchar, "
+    "BackupDat date, BelegCD boolean, Bemerkung varchar, System varchar, Surr boolean, "
+    "Technik varchar, ID integer NOT NULL PRIMARY KEY)";
+
+class KlangbuchFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(programDir.isValid() && prefsDir.isValid());
+    fw::SetApplicationFolder(programDir.path());
+    qputenv("XDG_CONFIG_HOME", prefsDir.path().toUtf8());
+    fw::ResetRuntimeForTesting();
+    CreateDatabase();
+  }
+
+  void TearDown() override {
+    CloseMainWindow();
+    if (app) {
+      app->Event_Close();
+      fw::RuntimeRegisterAppObject(nullptr);
+      delete app;
+      app = nullptr;
+    }
+    fw::ResetRuntimeForTesting();
+  }
+
+  // Creates "recordings.rsd" with the table; override Seed to add rows.
+  void CreateDatabase() {
+    fw::SQLiteDatabase db;
+    db.DatabaseFile = fw::FolderItem(DatabasePath());
+    ASSERT_TRUE(db.CreateDatabaseFile());
+    db.SQLExecute(QString::fromLatin1(kCreateTable));
+    ASSERT_FALSE(db.Error());
+    Seed(db);
+    db.Close();
+  }
+  virtual void Seed(fw::SQLiteDatabase& /*db*/) {}
+
+  // Runs one SQL statement on a connection of its own.
+  void Exec(const QString& sql) {
+    fw::SQLiteDatabase db;
+    db.DatabaseFile = fw::FolderItem(DatabasePath());
+    ASSERT_TRUE(db.Connect());
+    db.SQLExecute(sql);
+    ASSERT_FALSE(db.Error()) << db.ErrorMessage().toStdString();
+    db.Close();
+  }
+
+  // The application object, opened as at start-up.
+  App& StartApp() {
+    app = new App();
+    app->SetMenuBar(&MenuBar1::SharedInstance());
+    fw::RuntimeRegisterAppObject(app);
+    app->AddMenuHandler(QStringLiteral("AppAbout"), [a = app] { return a->AppAbout_Action(); });
+    app->Event_Open();
+    return *app;
+  }
+
+  // The main window, built and opened (starts the App first when needed).
+  MainWindow& OpenMainWindow() {
+    if (!app) StartApp();
+    return MainWindow::SharedInstance();
+  }
+
+  void CloseMainWindow() {
+    if (fw::Window* w = fw::Window::FindOpen(typeid(MainWindow))) w->Close();
+  }
+
+  QString DatabasePath() const { return programDir.filePath(QStringLiteral("recordings.rsd")); }
+  QString PrefsPath() const { return prefsDir.filePath(QStringLiteral("Klangbuch Prefs")); }
+
+  QTemporaryDir programDir;
+  QTemporaryDir prefsDir;
+  fw::ScriptedDialogs dialogs;
+  App* app = nullptr;
+};
+
+}  // namespace klangbuch_test
