@@ -31,14 +31,14 @@ struct ControlDecl {
   String name;
   int index = -1;  // member index of a control array; -1 for a plain control
   int left = 0, top = 0, width = 0, height = 0;
-  String parent;   // containing control ("" for the window)
+  String parent{};  // containing control ("" for the window)
   int page = 0;    // tab page from 1 within the parent's tab panel; 0 none
   unsigned locks = kLT;
   int tabIndex = -1;     // focus order among the controls of one parent
   bool tabStop = true;   // false: the Tab key passes it by (click focus)
   bool acceptFocus = true;  // false: never takes the focus
-  String text;     // caption, label or field text ("\r" is a line break)
-  std::vector<String> items;  // pop-up entries, list headings, tab pages
+  String text{};   // caption, label or field text ("\r" is a line break)
+  std::vector<String> items{};  // pop-up entries, list headings, tab pages
   int listIndex = -1;         // selected entry / shown page
   bool enabled = true;
   bool checked = false;
@@ -53,7 +53,7 @@ struct ControlDecl {
   // Listbox
   int columnCount = 1;
   bool hasHeading = false;
-  String columnWidths;         // "0, 75, 180, *"
+  String columnWidths{};       // "0, 75, 180, *"
   int headingIndex = -1;
   int selectionType = 0;       // 0 single, 1 multiple
   bool columnsResizable = false;
