@@ -23,7 +23,9 @@ class DialogSeam {
   // A question with a headline, an explanation and the visible buttons'
   // captions (action button first, then cancel, then alternate). Returns the
   // caption of the pressed button; closing the dialog (Escape) presses the
-  // cancel button when there is one, else the action button.
+  // cancel button when there is one, else the action button. The seam sees
+  // captions only, so it takes the second one for the cancel button: show
+  // the alternate button only together with the cancel button.
   virtual String MessageDialog(const String& message, const String& explanation,
                                const std::vector<String>& buttons) = 0;
   // An open dialog for files of `filter` (e.g. "Text (*.txt)");

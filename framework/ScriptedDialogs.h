@@ -1,7 +1,7 @@
 #pragma once
 // The test side of the dialog seam: records every dialog and answers it from
-// a script. Install it with ScriptedDialogs::Install(); the destructor puts
-// the previous seam back.
+// a script. Constructing one installs it; the destructor puts the previous
+// seam back.
 
 #include "framework/Dialogs.h"
 
@@ -41,6 +41,8 @@ class ScriptedDialogs : public DialogSeam {
   std::optional<FolderItem> SaveFile(const String& filter, const String& defaultName) override;
 
  private:
+  std::optional<FolderItem> NextFileAnswer();
+
   DialogSeam* previous_;
   std::deque<String> buttonAnswers_;
   std::deque<std::optional<FolderItem>> fileAnswers_;

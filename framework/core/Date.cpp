@@ -1,0 +1,76 @@
+#include "framework/Date.h"
+
+#include <QRegularExpression>
+
+namespace fw {
+
+namespace {
+
+// n with at least `width` digits; a sign (never produced by the program)
+// goes in front of the padding so the text stays total.
+String Padded(Integer n, int width) {
+  const String digits = String::number(qAbs(static_cast<long long>(n))).rightJustified(width, u'0');
+  return n < 0 ? u'-' + digits : digits;
+}
+
+}  // namespace
+
+Date::Date() : Date(Now()) {}
+
+Date::Date(Integer year, Integer month, Integer day) : year_(year), month_(month), day_(day) {}
+
+Date Date::Now() {
+  const QDate today = QDate::currentDate();
+  return Date(today.year(), today.month(), today.day());
+}
+
+Integer Date::Year() const { return year_; }
+Integer Date::Month() const { return month_; }
+Integer Date::Day() const { return day_; }
+void Date::SetYear(Integer y) { year_ = y; }
+void Date::SetMonth(Integer m) { month_ = m; }
+void Date::SetDay(Integer d) { day_ = d; }
+
+bool Date::IsValid() const { return QDate::isValid(year_, month_, day_); }
+
+// The texts show the parts as stored, so a date that names no real day
+// still gives a text instead of failing.
+String Date::SQLDate() const {
+  return Padded(year_, 4) + u'-' + Padded(month_, 2) + u'-' + Padded(day_, 2);
+}
+
+String Date::AbbreviatedDate() const {
+  return Padded(day_, 2) + u'.' + Padded(month_, 2) + u'.' + Padded(year_, 4);
+}
+
+String Date::ShortDate() const {
+  return Padded(day_, 2) + u'.' + Padded(month_, 2) + u'.' + Padded(qAbs(year_ % 100), 2);
+}
+
+bool Date::operator==(const Date& other) const {
+  return year_ == other.year_ && month_ == other.month_ && day_ == other.day_;
+}
+
+bool ParseDate(const String& text, Date& d) {
+  // ASCII digits only: \d would also take other scripts' digits.
+  static const QRegularExpression shape(
+      QStringLiteral("\\A([0-9]{1,2})\\.([0-9]{1,2})\\.([0-9]{2}|[0-9]{4})\\z"));
+  const QRegularExpressionMatch m = shape.match(text);
+  if (!m.hasMatch()) return false;
+  const String yearText = m.captured(3);
+  Integer year = yearText.toInt();
+  if (yearText.size() == 2) year = ExpandTwoDigitYear(year, QDate::currentDate().year());
+  const Date parsed(year, m.captured(2).toInt(), m.captured(1).toInt());
+  if (!parsed.IsValid()) return false;
+  d = parsed;
+  return true;
+}
+
+// 20YY up to the current year's last two digits, 19YY above them; written
+// against the current century so it keeps working after 2099.
+Integer ExpandTwoDigitYear(Integer yy, Integer currentYear) {
+  const Integer century = currentYear - currentYear % 100;
+  return yy <= currentYear % 100 ? century + yy : century - 100 + yy;
+}
+
+}  // namespace fw

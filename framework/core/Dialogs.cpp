@@ -1,0 +1,48 @@
+#include "framework/Dialogs.h"
+
+#include "framework/core/QtDialogs.h"
+
+namespace fw {
+
+namespace {
+DialogSeam* installedSeam = nullptr;
+}  // namespace
+
+DialogSeam& Dialogs() {
+  if (installedSeam) return *installedSeam;
+  static QtDialogs qtSeam;
+  return qtSeam;
+}
+
+void SetDialogSeam(DialogSeam* seam) { installedSeam = seam; }
+
+void MsgBox(const String& text) { Dialogs().MsgBox(text); }
+void Beep() { Dialogs().Beep(); }
+void ShowURL(const String& url) { Dialogs().ShowURL(url); }
+
+MessageDialog::MessageDialog()
+    : ActionButton{QStringLiteral("OK"), true},
+      CancelButton{QStringLiteral("Abbrechen"), false},
+      AlternateActionButton{String(), false} {}
+
+const MessageDialogButton& MessageDialog::ShowModal() {
+  const MessageDialogButton* const order[] = {&ActionButton, &CancelButton, &AlternateActionButton};
+  std::vector<String> captions;
+  for (const MessageDialogButton* button : order)
+    if (button->Visible) captions.push_back(button->Caption);
+  const String pressed = Dialogs().MessageDialog(Message, Explanation, captions);
+  for (const MessageDialogButton* button : order)
+    if (button->Visible && button->Caption == pressed) return *button;
+  // Closed without a button.
+  return CancelButton.Visible ? CancelButton : ActionButton;
+}
+
+std::optional<FolderItem> GetOpenFolderItem(const String& filter) {
+  return Dialogs().OpenFile(filter);
+}
+
+std::optional<FolderItem> GetSaveFolderItem(const String& filter, const String& defaultName) {
+  return Dialogs().SaveFile(filter, defaultName);
+}
+
+}  // namespace fw

@@ -1,0 +1,55 @@
+#include "framework/FolderItem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace fw {
+
+namespace {
+String& ApplicationFolderOverride() {
+  static String folder;
+  return folder;
+}
+}  // namespace
+
+FolderItem::FolderItem(const String& path)
+    : path_(path.isEmpty() ? String() : QDir::cleanPath(QFileInfo(path).absoluteFilePath())) {}
+
+String FolderItem::NativePath() const { return QDir::toNativeSeparators(path_); }
+
+String FolderItem::Name() const { return QFileInfo(path_).fileName(); }
+
+bool FolderItem::Exists() const { return !path_.isEmpty() && QFileInfo::exists(path_); }
+
+bool FolderItem::IsDirectory() const { return !path_.isEmpty() && QFileInfo(path_).isDir(); }
+
+FolderItem FolderItem::Child(const String& name) const {
+  return FolderItem(QDir(path_).filePath(name));
+}
+
+FolderItem FolderItem::Parent() const { return FolderItem(QFileInfo(path_).absolutePath()); }
+
+// Only the bare-name mode exists, so the mode is not looked at.
+FolderItem GetFolderItem(const String& name, Integer /*pathMode*/) {
+  return FolderItem(ApplicationFolder()).Child(name);
+}
+
+void SetApplicationFolder(const String& path) { ApplicationFolderOverride() = path; }
+
+String ApplicationFolder() {
+  const String& folder = ApplicationFolderOverride();
+  return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+namespace SpecialFolder {
+FolderItem Preferences() {
+  // XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
+  const String path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  QDir().mkpath(path);
+  return FolderItem(path);
+}
+}  // namespace SpecialFolder
+
+}  // namespace fw

@@ -1,0 +1,68 @@
+#include "framework/ScriptedDialogs.h"
+
+#include <QDebug>
+#include <algorithm>
+
+namespace fw {
+
+ScriptedDialogs::ScriptedDialogs() : previous_(&Dialogs()) { SetDialogSeam(this); }
+
+ScriptedDialogs::~ScriptedDialogs() { SetDialogSeam(previous_); }
+
+void ScriptedDialogs::AnswerNextDialogWith(const String& buttonCaption) {
+  buttonAnswers_.push_back(buttonCaption);
+}
+
+void ScriptedDialogs::AnswerNextFileDialogWith(std::optional<FolderItem> file) {
+  fileAnswers_.push_back(std::move(file));
+}
+
+std::vector<String> ScriptedDialogs::MsgBoxTexts() const {
+  std::vector<String> texts;
+  for (const ShownDialog& d : shown)
+    if (d.kind == ShownDialog::kMsgBox) texts.push_back(d.text);
+  return texts;
+}
+
+int ScriptedDialogs::BeepCount() const {
+  return static_cast<int>(std::count_if(shown.begin(), shown.end(), [](const ShownDialog& d) {
+    return d.kind == ShownDialog::kBeep;
+  }));
+}
+
+void ScriptedDialogs::MsgBox(const String& text) { shown.push_back({ShownDialog::kMsgBox, text, {}, {}}); }
+
+void ScriptedDialogs::Beep() { shown.push_back({ShownDialog::kBeep, {}, {}, {}}); }
+
+void ScriptedDialogs::ShowURL(const String& url) { shown.push_back({ShownDialog::kShowURL, url, {}, {}}); }
+
+String ScriptedDialogs::MessageDialog(const String& message, const String& explanation,
+                                      const std::vector<String>& buttons) {
+  shown.push_back({ShownDialog::kMessageDialog, message, explanation, buttons});
+  if (buttonAnswers_.empty()) return buttons.empty() ? String() : buttons.front();
+  const String answer = buttonAnswers_.front();
+  buttonAnswers_.pop_front();
+  // A scripted caption that is not on the dialog is a mistake in the test.
+  if (std::find(buttons.begin(), buttons.end(), answer) == buttons.end())
+    qWarning() << "ScriptedDialogs: no button" << answer << "on dialog" << message;
+  return answer;
+}
+
+std::optional<FolderItem> ScriptedDialogs::OpenFile(const String& filter) {
+  shown.push_back({ShownDialog::kOpenFile, filter, {}, {}});
+  return NextFileAnswer();
+}
+
+std::optional<FolderItem> ScriptedDialogs::SaveFile(const String& filter, const String& defaultName) {
+  shown.push_back({ShownDialog::kSaveFile, filter, defaultName, {}});
+  return NextFileAnswer();
+}
+
+std::optional<FolderItem> ScriptedDialogs::NextFileAnswer() {
+  if (fileAnswers_.empty()) return std::nullopt;
+  std::optional<FolderItem> answer = std::move(fileAnswers_.front());
+  fileAnswers_.pop_front();
+  return answer;
+}
+
+}  // namespace fw

@@ -1,0 +1,144 @@
+#include "framework/Dialogs.h"
+#include "framework/ScriptedDialogs.h"
+#include "framework/core/QtDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace fw {
+namespace {
+
+using Buttons = std::vector<String>;
+
+TEST(ScriptedDialogsTest, RecordsEverythingInOrder) {
+  ScriptedDialogs dialogs;
+  MsgBox("Eins");
+  Beep();
+  ShowURL("https://example.org/");
+  MsgBox("Zwei");
+  ASSERT_EQ(dialogs.shown.size(), 4u);
+  EXPECT_EQ(dialogs.shown[0].kind, ShownDialog::kMsgBox);
+  EXPECT_EQ(dialogs.shown[1].kind, ShownDialog::kBeep);
+  EXPECT_EQ(dialogs.shown[2].kind, ShownDialog::kShowURL);
+  EXPECT_EQ(dialogs.shown[2].text, "https://example.org/");
+  EXPECT_EQ(dialogs.MsgBoxTexts(), Buttons({"Eins", "Zwei"}));
+  EXPECT_EQ(dialogs.BeepCount(), 1);
+  dialogs.Clear();
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(ScriptedDialogsTest, InstallsAndRestoresTheSeam) {
+  DialogSeam* const before = &Dialogs();
+  {
+    ScriptedDialogs outer;
+    EXPECT_EQ(&Dialogs(), &outer);
+    {
+      ScriptedDialogs inner;
+      MsgBox("innen");
+      EXPECT_EQ(inner.MsgBoxTexts(), Buttons({"innen"}));
+    }
+    EXPECT_EQ(&Dialogs(), &outer);
+    EXPECT_TRUE(outer.shown.empty());
+  }
+  EXPECT_EQ(&Dialogs(), before);
+}
+
+TEST(ScriptedDialogsTest, FileDialogsAnswerFromQueueThenCancel) {
+  ScriptedDialogs dialogs;
+  const FolderItem picked("/tmp/Aufnahmen.txt");
+  dialogs.AnswerNextFileDialogWith(picked);
+  dialogs.AnswerNextFileDialogWith(std::nullopt);
+  dialogs.AnswerNextFileDialogWith(picked);
+  EXPECT_EQ(GetOpenFolderItem("Text (*.txt)")->NativePath(), picked.NativePath());
+  EXPECT_FALSE(GetSaveFolderItem("Text (*.txt)", "Aufnahmen.txt").has_value());
+  EXPECT_EQ(GetSaveFolderItem("Text (*.txt)", "x.txt")->NativePath(), picked.NativePath());
+  EXPECT_FALSE(GetOpenFolderItem("Text (*.txt)").has_value());  // queue empty: cancelled
+  ASSERT_EQ(dialogs.shown.size(), 4u);
+  EXPECT_EQ(dialogs.shown[0].kind, ShownDialog::kOpenFile);
+  EXPECT_EQ(dialogs.shown[0].text, "Text (*.txt)");
+  EXPECT_EQ(dialogs.shown[1].kind, ShownDialog::kSaveFile);
+  EXPECT_EQ(dialogs.shown[1].explanation, "Aufnahmen.txt");
+}
+
+TEST(MessageDialogTest, DefaultsAndRecordedCaptions) {
+  ScriptedDialogs dialogs;
+  MessageDialog d;
+  EXPECT_EQ(d.ActionButton.Caption, "OK");
+  EXPECT_TRUE(d.ActionButton.Visible);
+  EXPECT_EQ(d.CancelButton.Caption, "Abbrechen");
+  EXPECT_FALSE(d.CancelButton.Visible);
+  EXPECT_FALSE(d.AlternateActionButton.Visible);
+  d.Message = "Unvollständige Eingabe";
+  d.Explanation = "Bittte füllen Sie mind. die folgenden Felder aus: ";
+  EXPECT_EQ(&d.ShowModal(), &d.ActionButton);  // unscripted: the action button
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].kind, ShownDialog::kMessageDialog);
+  EXPECT_EQ(dialogs.shown[0].text, d.Message);
+  EXPECT_EQ(dialogs.shown[0].explanation, d.Explanation);
+  EXPECT_EQ(dialogs.shown[0].buttons, Buttons({"OK"}));
+}
+
+TEST(MessageDialogTest, ReturnsTheButtonWithTheAnsweredCaption) {
+  struct Case {
+    const char* answer;  // nullptr: unscripted
+    bool cancelVisible, alternateVisible;
+    Buttons shown;
+    int want;  // 0 action, 1 cancel, 2 alternate
+  } cases[] = {
+      {nullptr, true, false, {"Löschen", "Abbrechen"}, 0},
+      {"Löschen", true, false, {"Löschen", "Abbrechen"}, 0},
+      {"Abbrechen", true, false, {"Löschen", "Abbrechen"}, 1},
+      {"Später", true, true, {"Löschen", "Abbrechen", "Später"}, 2},
+      {"", true, false, {"Löschen", "Abbrechen"}, 1},  // closed: cancel
+      {"", false, false, {"Löschen"}, 0},               // closed, no cancel: action
+      {"Abbrechen", false, false, {"Löschen"}, 0},      // a hidden button is never pressed
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer ? c.answer : "(unscripted)");
+    ScriptedDialogs dialogs;
+    if (c.answer) dialogs.AnswerNextDialogWith(String::fromUtf8(c.answer));
+    MessageDialog d;
+    d.ActionButton.Caption = "Löschen";
+    d.CancelButton.Visible = c.cancelVisible;
+    d.AlternateActionButton.Caption = "Später";
+    d.AlternateActionButton.Visible = c.alternateVisible;
+    const MessageDialogButton* buttons[] = {&d.ActionButton, &d.CancelButton,
+                                            &d.AlternateActionButton};
+    EXPECT_EQ(&d.ShowModal(), buttons[c.want]);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].buttons, c.shown);
+  }
+}
+
+TEST(MessageDialogTest, AnswersAreUsedInOrder) {
+  ScriptedDialogs dialogs;
+  dialogs.AnswerNextDialogWith("Abbrechen");
+  MessageDialog d;
+  d.CancelButton.Visible = true;
+  EXPECT_EQ(d.ShowModal().Caption, "Abbrechen");
+  EXPECT_EQ(d.ShowModal().Caption, "OK");
+}
+
+TEST(QtDialogsTest, MessageBoxIsPlainTextWithDefaultAndEscape) {
+  const auto box = BuildMessageBox("<b>Titel</b>", "<i>Erklärung</i>", {"Löschen", "Abbrechen"});
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);
+  const auto* info = box->findChild<QLabel*>("qt_msgbox_informativelabel");
+  ASSERT_NE(info, nullptr);
+  EXPECT_EQ(info->textFormat(), Qt::PlainText);
+  EXPECT_EQ(info->text(), "<i>Erklärung</i>");
+  ASSERT_NE(box->defaultButton(), nullptr);
+  EXPECT_EQ(box->defaultButton()->property(kButtonIndexProperty).toInt(), 0);
+  ASSERT_NE(box->escapeButton(), nullptr);
+  EXPECT_EQ(box->escapeButton()->property(kButtonIndexProperty).toInt(), 1);
+  EXPECT_EQ(box->buttons().size(), 2);
+
+  const auto single = BuildMessageBox("Hinweis", "", {"OK"});
+  ASSERT_NE(single->escapeButton(), nullptr);
+  EXPECT_EQ(single->escapeButton(), single->defaultButton());
+}
+
+}  // namespace
+}  // namespace fw

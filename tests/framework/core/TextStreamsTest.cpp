@@ -1,0 +1,142 @@
+#include "framework/TextStreams.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace fw {
+namespace {
+
+class TextStreamsTest : public ::testing::Test {
+ protected:
+  FolderItem Item(const QString& name) const { return FolderItem(tmp_.path()).Child(name); }
+
+  FolderItem FileWith(const QByteArray& bytes) const {
+    const FolderItem f = Item("in.txt");
+    QFile file(f.NativePath());
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return f;
+  }
+
+  static QByteArray Contents(const FolderItem& f) {
+    QFile file(f.NativePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+  }
+
+  static std::vector<String> AllLines(const FolderItem& f) {
+    auto in = TextInputStream::Open(f);
+    std::vector<String> lines;
+    if (!in) return {"<not opened>"};
+    while (!in->IsEOF()) lines.push_back(in->ReadLine());
+    EXPECT_EQ(in->ReadLine(), "");  // past the end: nothing, no throw
+    return lines;
+  }
+
+  QTemporaryDir tmp_;
+};
+
+TEST_F(TextStreamsTest, ReadLineSplitsAtEveryLineEnd) {
+  struct Case { QByteArray bytes; std::vector<String> lines; } cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\n", {"a"}},
+      {"a\nb", {"a", "b"}},
+      {"a\rb\r", {"a", "b"}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\n\nb", {"a", "", "b"}},
+      {"a\r\rb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},  // LF then CR: two ends
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+      {"\n", {""}},
+      {"\xEF\xBB\xBF" "a\nb", {"a", "b"}},
+      {"\xEF\xBB\xBF", {}},
+      {"x\xEF\xBB\xBF", {QString::fromUtf8("x\xEF\xBB\xBF")}},  // only a leading BOM goes
+      {"M\xC3\xBCller\tK\xC3\xB6ln\n", {QStringLiteral("Müller\tKöln")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes.toStdString());
+    EXPECT_EQ(AllLines(FileWith(c.bytes)), c.lines);
+  }
+}
+
+TEST_F(TextStreamsTest, OpenFailsOnMissingOrFolder) {
+  EXPECT_EQ(TextInputStream::Open(Item("missing.txt")), nullptr);
+  EXPECT_EQ(TextInputStream::Open(FolderItem(tmp_.path())), nullptr);
+  auto in = TextInputStream::Open(FileWith("a"));
+  ASSERT_NE(in, nullptr);
+  EXPECT_EQ(in->Encoding(), "UTF-8");
+  in->Close();
+  EXPECT_TRUE(in->IsEOF());
+}
+
+TEST_F(TextStreamsTest, WriteAndWriteLine) {
+  const FolderItem f = Item("out.txt");
+  auto out = TextOutputStream::Create(f);
+  ASSERT_NE(out, nullptr);
+  out->WriteLine(QStringLiteral("Müller"));
+  out->Write("a\r\nb");
+  EXPECT_FALSE(f.Exists());  // nothing visible before Close
+  EXPECT_TRUE(out->Close());
+  EXPECT_EQ(Contents(f), "M\xC3\xBCller\na\r\nb");
+}
+
+TEST_F(TextStreamsTest, CreateEmptiesAnExistingFile) {
+  const FolderItem f = FileWith("old contents");
+  auto out = TextOutputStream::Create(f);
+  ASSERT_NE(out, nullptr);
+  EXPECT_TRUE(out->Close());
+  EXPECT_EQ(Contents(f), "");
+}
+
+TEST_F(TextStreamsTest, CreateFailsWhereNoFileCanBe) {
+  EXPECT_EQ(TextOutputStream::Create(FolderItem(tmp_.path())), nullptr);
+  EXPECT_EQ(TextOutputStream::Create(Item("no/such/folder.txt")), nullptr);
+  EXPECT_EQ(TextOutputStream::Create(FolderItem()), nullptr);
+}
+
+TEST_F(TextStreamsTest, CreateFailsInReadOnlyFolder) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  const FolderItem folder = Item("locked");
+  ASSERT_TRUE(QDir().mkdir(folder.NativePath()));
+  QFile::setPermissions(folder.NativePath(), QFile::ReadOwner | QFile::ExeOwner);
+  EXPECT_EQ(TextOutputStream::Create(folder.Child("prefs")), nullptr);
+  QFile::setPermissions(folder.NativePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(TextStreamsTest, UnclosedStreamLeavesOldFile) {
+  const FolderItem f = FileWith("good");
+  TextOutputStream::Create(f)->WriteLine("half");
+  EXPECT_EQ(Contents(f), "good");
+}
+
+// A size limit makes the write fail as a full disk would, also for root.
+TEST_F(TextStreamsTest, FailedWriteLeavesOldFileIntact) {
+  const FolderItem f = FileWith("good old contents\n");
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+  auto out = TextOutputStream::Create(f);
+  ASSERT_NE(out, nullptr);
+  for (int i = 0; i < 10000; ++i) out->WriteLine(QStringLiteral("line %1").arg(i));
+  const bool closed = out->Close();
+
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(closed);
+  EXPECT_EQ(Contents(f), "good old contents\n");
+  EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files), QStringList{"in.txt"});  // no leftovers
+}
+
+}  // namespace
+}  // namespace fw
