@@ -23,7 +23,8 @@ class ScriptedDialogs : public DialogSeam {
   ~ScriptedDialogs() override;  // restores the previous seam
 
   // Answers, used in order; when the queue is empty a MessageDialog presses
-  // its first (action) button and file dialogs are cancelled.
+  // its first (action) button and file dialogs are cancelled. The caption ""
+  // closes the dialog without a button (Escape).
   void AnswerNextDialogWith(const String& buttonCaption);
   void AnswerNextFileDialogWith(std::optional<FolderItem> file);
 

@@ -16,7 +16,8 @@ namespace fw {
 using String = QString;
 using Integer = int;
 
-// The platform's line end, used to join the lines of a message.
+// The platform's line end, used to join the lines of a message. A dynamic
+// initialiser: do not read it from another file's static initialisers.
 extern const String EndOfLine;  // "\n"
 
 String Left(const String& s, Integer n);
@@ -41,6 +42,7 @@ String ReplaceAll(const String& s, const String& find, const String& by);
 Integer Val(const String& s);
 
 String Str(Integer n);
+String Str(long n);  // qsizetype on 64-bit Linux
 String Str(long long n);
 String Str(bool b);  // "True" / "False"
 // Guard against accidental Str("text") picking the bool overload.

@@ -109,6 +109,7 @@ Integer Val(const String& s) {
 }
 
 String Str(Integer n) { return String::number(n); }
+String Str(long n) { return String::number(n); }
 String Str(long long n) { return String::number(n); }
 String Str(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
 

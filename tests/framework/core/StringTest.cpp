@@ -103,6 +103,7 @@ TEST(StringTest, StrUppercaseChr) {
   EXPECT_EQ(Str(false), "False");
   EXPECT_EQ(Str(-17), "-17");
   EXPECT_EQ(Str(1LL << 40), "1099511627776");
+  EXPECT_EQ(Str(QString("abc").size()), "3");  // qsizetype picks no bool overload
   EXPECT_EQ(Uppercase(QStringLiteral("müller straße")), QStringLiteral("MÜLLER STRASSE"));
   EXPECT_EQ(Chr(9), "\t");
   EXPECT_EQ(Chr(10), "\n");
