@@ -1,11 +1,140 @@
+// The record form: loading the selected record, emptying the form, and
+// preparing a new record or a duplicate of the shown one.
+//
+// The form's record key is the caption of RecGroupBox: " " for a new record,
+// "# " + ID for a stored one. Nothing else remembers which record is shown.
+
 #include "mainwindow/MainWindow.h"
 
-// Not built yet.
-void MainWindow::RecList_Change(fw::Listbox&) {}
-fw::Integer MainWindow::FindTon(const fw::String&) { return -1; }
-fw::Integer MainWindow::FindSystem(const fw::String&) { return -1; }
-void MainWindow::ClearFields(bool) {}
-void MainWindow::NewBtn_Action(fw::PushButton&) {}
-void MainWindow::CopyBtn_Action(fw::PushButton&) {}
-bool MainWindow::EditNew_Action() { return true; }
-bool MainWindow::EditDuplicate_Action() { return true; }
+#include "app/App.h"
+#include "framework/Database.h"
+#include "framework/Runtime.h"
+
+using namespace Qt::StringLiterals;
+using fw::String;
+
+namespace {
+
+// Delete and duplicate make sense only while a stored record is loaded.
+void EnableRecordCommands(MainWindow& w, bool enabled) {
+  w.DeleteBtn().SetEnabled(enabled);
+  w.CopyBtn().SetEnabled(enabled);
+  w.MenuItemNamed(u"EditDuplicate"_s).SetEnabled(enabled);
+}
+
+// The index of the first entry equal to `s`; a value the pop-up lacks is
+// appended, so the next record with it finds the same entry.
+fw::Integer IndexOrAppend(fw::PopupMenu& popup, const String& s) {
+  for (fw::Integer i = 0; i < popup.ListCount(); ++i) {
+    fw::BackgroundTask();
+    if (popup.List(i) == s) return i;
+  }
+  const fw::Integer appended = popup.ListCount();
+  popup.AddRow(s);
+  return appended;
+}
+
+// A date column as the form shows it.
+String Shown(fw::RecordSet& rs, const String& column) {
+  return App::ConvertDate(rs.Field(column).StringValue(), 1);
+}
+
+}  // namespace
+
+void MainWindow::RecList_Change(fw::Listbox& me) {
+  RecGroupBox().SetEnabled(me.ListIndex() != -1);
+  NewBtn().SetEnabled(true);
+  if (me.ListIndex() == -1) {
+    EnableRecordCommands(*this, false);
+    return;
+  }
+
+  App& app = App::SharedInstance();
+  const String id = me.Cell(me.ListIndex(), 0);
+  std::unique_ptr<fw::RecordSet> rs =
+      app.KlangDB->SQLSelect(u"SELECT * FROM Aufnahmen WHERE ID = '"_s + id + u"'"_s);
+  if (app.KlangDB->Error()) {
+    app.DisplayDatabaseError(false);
+    return;
+  }
+  // The record was removed behind the program's back: keep what the form
+  // shows rather than fill it with nothing.
+  if (rs->IsEOF()) {
+    rs->Close();
+    return;
+  }
+
+  RecGroupBox().SetCaption(u"# "_s + id);
+  AufnDatum().SetText(Shown(*rs, u"Datum"_s));
+  ProdNummer().SetText(rs->Field(u"ProdNr"_s).StringValue());
+  AufnTitel().SetText(rs->Field(u"Titel"_s).StringValue());
+  AufnRed().SetText(rs->Field(u"Redaktion"_s).StringValue());
+  AufnTon().SetListIndex(FindTon(rs->Field(u"Format"_s).StringValue()));
+  AufnInterpret().SetText(rs->Field(u"Interpret"_s).StringValue());
+  AufnOrt().SetText(rs->Field(u"Ort"_s).StringValue());
+  AufnSchnitt().SetText(Shown(*rs, u"Schnitt"_s));
+  AufnFertig().SetText(Shown(*rs, u"Fertig"_s));
+  AufnBackup().SetText(rs->Field(u"Backup"_s).StringValue());
+  BackupDat().SetText(Shown(*rs, u"BackupDat"_s));
+  BelegCD().SetValue(rs->Field(u"BelegCD"_s).BooleanValue());
+  AufnBemerkung().SetText(rs->Field(u"Bemerkung"_s).StringValue());
+  AufnSystem().SetListIndex(FindSystem(rs->Field(u"System"_s).StringValue()));
+  AufnSurr().SetValue(rs->Field(u"Surr"_s).BooleanValue());
+  AufnTechnik().SetText(rs->Field(u"Technik"_s).StringValue());
+  rs->Close();
+
+  EnableRecordCommands(*this, true);
+  UpdateBtn().SetCaption(u"Update"_s);
+}
+
+fw::Integer MainWindow::FindTon(const String& s) { return IndexOrAppend(AufnTon(), s); }
+
+fw::Integer MainWindow::FindSystem(const String& s) { return IndexOrAppend(AufnSystem(), s); }
+
+void MainWindow::ClearFields(bool all) {
+  RecGroupBox().SetCaption(u" "_s);
+  if (all) {
+    for (fw::TextField* field : {&ProdNummer(), &AufnTitel(), &AufnInterpret(), &AufnRed(),
+                                 &AufnOrt(), &AufnBackup(), &AufnBemerkung(), &AufnTechnik()}) {
+      fw::BackgroundTask();
+      field->SetText(String());
+    }
+    AufnSurr().SetValue(false);
+    BelegCD().SetValue(false);
+    AufnTon().SetListIndex(DefTon);
+    AufnSystem().SetListIndex(DefSys);
+  }
+  for (fw::TextField* field : {&AufnDatum(), &AufnSchnitt(), &AufnFertig(), &BackupDat()}) {
+    fw::BackgroundTask();
+    field->SetText(String());
+  }
+}
+
+void MainWindow::NewBtn_Action(fw::PushButton&) {
+  ClearFields(true);
+  RecList().SetListIndex(-1);
+  EnableRecordCommands(*this, false);
+  RecGroupBox().SetEnabled(true);
+  UpdateBtn().SetCaption(u"Sichern"_s);
+  AufnDatum().SetText(today.AbbreviatedDate());
+  ProdNummer().SetFocus();
+}
+
+void MainWindow::CopyBtn_Action(fw::PushButton&) {
+  // Only the caption and the dates go: the save then inserts a new row.
+  ClearFields(false);
+  RecGroupBox().SetEnabled(true);
+  UpdateBtn().SetCaption(u"Sichern"_s);
+  AufnDatum().SetText(today.AbbreviatedDate());
+  ProdNummer().SetFocus();
+}
+
+bool MainWindow::EditNew_Action() {
+  NewBtn().Push();
+  return true;
+}
+
+bool MainWindow::EditDuplicate_Action() {
+  CopyBtn().Push();
+  return true;
+}

@@ -1,9 +1,170 @@
+// Saving the record form: the date checks of the three secondary date
+// fields, the validation, and the insert or update with its commit.
+
 #include "mainwindow/MainWindow.h"
 
-// Not built yet.
-void MainWindow::AufnSchnitt_LostFocus(fw::TextField&) {}
-void MainWindow::AufnFertig_LostFocus(fw::TextField&) {}
-void MainWindow::BackupDat_LostFocus(fw::TextField&) {}
-bool MainWindow::CheckRequiredFields(const std::vector<fw::TextField*>&, const std::vector<fw::String>&) { return false; }
-void MainWindow::UpdateData() {}
-void MainWindow::UpdateBtn_Action(fw::PushButton&) {}
+#include "app/App.h"
+#include "framework/Database.h"
+#include "framework/Dialogs.h"
+#include "framework/Runtime.h"
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+using fw::EndOfLine;
+using fw::String;
+
+namespace {
+
+// The outcome of a date field's check: whether the text was rejected, or
+// nothing when the field is exempt (empty, or a joker word where allowed),
+// so that an earlier verdict stands.
+std::optional<bool> DateRejected(const String& text, bool jokersAllowed, fw::Date& into) {
+  if (text.isEmpty()) return std::nullopt;
+  if (jokersAllowed && (text == u"ja"_s || text == u"ok"_s)) return std::nullopt;
+  return !fw::ParseDate(text, into);
+}
+
+// One column of Aufnahmen as the form gives it.
+struct ColumnValue {
+  String column;
+  String text;
+  std::optional<bool> flag;  // set for the two boolean columns
+};
+
+// The sixteen columns in table order, without ID; the insert and the update
+// store the same values. `recordingDate` is the stored form of the
+// recognised recording date.
+std::vector<ColumnValue> FormValues(MainWindow& w, const String& recordingDate) {
+  return {
+      {u"Datum"_s, recordingDate, {}},
+      {u"ProdNr"_s, w.ProdNummer().Text(), {}},
+      {u"Titel"_s, w.AufnTitel().Text(), {}},
+      {u"Redaktion"_s, w.AufnRed().Text(), {}},
+      {u"Format"_s, w.AufnTon().Text(), {}},
+      {u"Interpret"_s, w.AufnInterpret().Text(), {}},
+      {u"Ort"_s, w.AufnOrt().Text(), {}},
+      {u"Schnitt"_s, w.AufnSchnitt().Text(), {}},
+      {u"Fertig"_s, w.AufnFertig().Text(), {}},
+      {u"Backup"_s, w.AufnBackup().Text(), {}},
+      {u"BackupDat"_s, w.BackupDat().Text(), {}},
+      {u"BelegCD"_s, {}, w.BelegCD().Value()},
+      {u"Bemerkung"_s, w.AufnBemerkung().Text(), {}},
+      {u"System"_s, w.AufnSystem().Text(), {}},
+      {u"Surr"_s, {}, w.AufnSurr().Value()},
+      {u"Technik"_s, w.AufnTechnik().Text(), {}},
+  };
+}
+
+// True when the last database call failed; then the message is shown and
+// the save's open transaction rolled back.
+bool Failed(App& app) {
+  if (!app.KlangDB->Error()) return false;
+  app.DisplayDatabaseError(true);
+  return true;
+}
+
+}  // namespace
+
+void MainWindow::AufnSchnitt_LostFocus(fw::TextField& me) {
+  if (auto rejected = DateRejected(me.Text(), false, editdate)) FalseDate = *rejected;
+}
+
+void MainWindow::AufnFertig_LostFocus(fw::TextField& me) {
+  if (auto rejected = DateRejected(me.Text(), true, finaldate)) FalseDate = *rejected;
+}
+
+void MainWindow::BackupDat_LostFocus(fw::TextField& me) {
+  if (auto rejected = DateRejected(me.Text(), true, bupdate)) FalseDate = *rejected;
+}
+
+bool MainWindow::CheckRequiredFields(const std::vector<fw::TextField*>& fields,
+                                     const std::vector<String>& names) {
+  fw::MessageDialog dialog;
+  dialog.ActionButton.Caption = u"OK"_s;
+  dialog.CancelButton.Visible = false;
+  dialog.Message = u"Unvollständige Eingabe"_s;
+  dialog.Explanation = u"Bittte füllen Sie mind. die folgenden Felder aus: "_s;
+
+  bool incomplete = false;
+  if (fw::ParseDate(AufnDatum().Text(), recdate) && !FalseDate) {
+    for (size_t i = 0; i < fields.size(); ++i) {
+      fw::BackgroundTask();
+      if (fields[i]->Text().isEmpty()) {
+        dialog.Explanation += EndOfLine + u"     - "_s + names[i];
+        incomplete = true;
+      }
+    }
+  } else {
+    dialog.Explanation = (FalseDate ? u"Ein "_s : u"Das Aufn."_s) +
+                         u"Datum wurde nicht erkannt"_s + EndOfLine +
+                         u"Bitte verwenden Sie TT.MM.YY"_s + EndOfLine +
+                         u"(Das Jahr darf auch 4-stellig sein)"_s;
+    FalseDate = false;
+    incomplete = true;
+  }
+  if (incomplete) dialog.ShowModal();
+  return !incomplete;
+}
+
+void MainWindow::UpdateData() {
+  if (!CheckRequiredFields({&ProdNummer(), &AufnTitel(), &AufnInterpret(), &AufnRed(), &AufnOrt()},
+                           {u"ProdNr"_s, u"Titel"_s, u"Interpret"_s, u"Redaktion"_s, u"Ort"_s}))
+    return;
+
+  App& app = App::SharedInstance();
+  fw::SQLiteDatabase& db = *app.KlangDB;
+  const std::vector<ColumnValue> values = FormValues(*this, recdate.SQLDate());
+  fw::Integer position = 0;
+  const String caption = RecGroupBox().Caption();
+  const bool isNew = caption == u" "_s;
+
+  if (isNew) {
+    fw::DatabaseRecord record;
+    for (const ColumnValue& v : values) {
+      fw::BackgroundTask();
+      if (v.flag) {
+        record.BooleanColumn(v.column, *v.flag);
+      } else {
+        record.Column(v.column, v.text);
+      }
+    }
+    db.InsertRecord(u"Aufnahmen"_s, record);
+    if (Failed(app)) return;
+  } else {
+    const String id = fw::Right(caption, fw::Len(caption) - 2);
+    std::unique_ptr<fw::RecordSet> rs = db.SQLSelect(
+        u"SELECT * FROM Aufnahmen WHERE ID = '"_s + App::EscapeSQLData(id) + u"'"_s);
+    if (Failed(app)) return;
+    // A record deleted meanwhile fails here, so it is reported, not lost.
+    rs->Edit();
+    if (Failed(app)) return;
+    for (const ColumnValue& v : values) {
+      fw::BackgroundTask();
+      if (v.flag) {
+        rs->Field(v.column).SetBooleanValue(*v.flag);
+      } else {
+        rs->Field(v.column).SetStringValue(v.text);
+      }
+    }
+    rs->Update();
+    if (Failed(app)) return;
+    position = RecList().ListIndex();
+  }
+
+  // Only a committed record may leave the form; a failed commit keeps what
+  // was typed so the save can be tried again.
+  db.Commit();
+  if (Failed(app)) return;
+  if (isNew) ClearFields(true);
+
+  UpdateRecList();
+  if (KeepSel().Value()) {
+    // Selecting loads the row and enables the form, so disabling comes last.
+    RecList().SetListIndex(position);
+    RecList().SetFocus();
+    RecGroupBox().SetEnabled(false);
+  }
+}
+
+void MainWindow::UpdateBtn_Action(fw::PushButton&) { UpdateData(); }
