@@ -13,6 +13,9 @@
 //   without raising Change. A click on a heading sorts by that column through
 //   the same path (a second click reverses it) and shows the indicator;
 //   HeadingIndex -1 shows none.
+// - SelectionType 1 (multiple): ListIndex is the first selected row in the
+//   order shown (-1 when none), and Change runs on every change of the set
+//   of selected rows. SetListIndex selects that row alone in either type.
 // - ColumnWidths "0, 75, 180, *": 0 hides a column (its cells keep their
 //   text), "*" takes the rest; the user can resize; no horizontal scroll bar.
 // - ScrollPosition (the top row shown) survives DeleteAllRows and a refill.
@@ -36,6 +39,8 @@ class Listbox : public RectControl {
   void SetColumnCount(Integer n);
   String Heading(Integer column) const;
   void SetHeading(Integer column, const String& text);
+  bool HasHeading() const;  // true unless set otherwise
+  void SetHasHeading(bool shown);
 
   String Cell(Integer row, Integer column) const;  // "" out of range
   void SetCell(Integer row, Integer column, const String& text);
@@ -52,6 +57,8 @@ class Listbox : public RectControl {
 
   String ColumnWidths() const;
   void SetColumnWidths(const String& widths);
+  bool ColumnsResizable() const;  // by the user's drag; true unless set otherwise
+  void SetColumnsResizable(bool resizable);
   Integer HeadingIndex() const;
   void SetHeadingIndex(Integer column);
   Integer SortedColumn() const;

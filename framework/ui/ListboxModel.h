@@ -1,0 +1,56 @@
+#pragma once
+// The rows of a Listbox as a Qt table model.
+//
+// Filling is batched: rows added or a list emptied are not announced one by
+// one. The model keeps telling the view the row count it last committed, and
+// commit() announces everything at once: one reset after clear(), or one
+// insertion when rows were only appended.
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <vector>
+
+namespace fw::ui {
+
+class ListboxModel : public QAbstractTableModel {
+ public:
+  using Row = std::vector<QString>;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  int count() const { return static_cast<int>(rows_.size()); }
+  int columns() const { return columns_; }
+  void setColumns(int n);  // commits first
+  QString heading(int column) const;
+  void setHeading(int column, const QString& text);
+
+  void addRow(Row row);
+  // Empty for a row or column out of range; never copies.
+  const QString& cell(int row, int column) const;
+  void setCell(int row, int column, const QString& text);
+  void clear();
+  void removeRow(int row);  // commits first; row must be in range
+
+  bool dirty() const { return resetPending_ || shown_ != count(); }
+  bool resetPending() const { return resetPending_; }
+  void commit();
+
+  // Puts the rows in the given order (order[k] is the old index of the row
+  // that becomes row k) as one layout change, so the view's selection and
+  // current row follow their rows. Returns the new index of every old row.
+  std::vector<int> reorder(const std::vector<int>& order);
+
+ private:
+  std::vector<Row> rows_;
+  std::vector<QString> headings_;
+  int columns_ = 1;
+  int shown_ = 0;  // the row count the view was last told
+  bool resetPending_ = false;
+};
+
+}  // namespace fw::ui
