@@ -161,6 +161,16 @@ class MainWindow : public fw::Window {
   void WritePrefs();
   void UpdateData();
 
+  // The options tab's preset lists (OptionsTab.cpp): the option pop-ups
+  // refilled from the form's with the defaults selected, and the way back,
+  // keeping what the form had selected.
+  void FillOptionPopups();
+  void RefillFormPopup(fw::PopupMenu& form, const fw::PopupMenu& options,
+                       fw::Integer (MainWindow::*find)(const fw::String&));
+  // One line of the preferences file taking effect (Prefs.cpp).
+  void ApplyPrefsLine(const fw::String& line);
+  fw::String PrefsText() const;
+
   fw::Integer DefTon = 0;
   fw::Integer DefSys = 2;
   bool FalseDate = false;
