@@ -23,15 +23,6 @@ void Bind(MainWindow& w, fw::Control& c, std::function<void()> Owner::*event,
   me.*event = [&w, &me, handler] { (w.*handler)(me); };
 }
 
-// Empties `to` and appends every entry of `from`, in order.
-void CopyEntries(const fw::PopupMenu& from, fw::PopupMenu& to) {
-  to.DeleteAllRows();
-  for (fw::Integer i = 0; i < from.ListCount(); ++i) {
-    fw::BackgroundTask();
-    to.AddRow(from.List(i));
-  }
-}
-
 }  // namespace
 
 MainWindow::MainWindow() = default;
@@ -136,10 +127,7 @@ void MainWindow::Event_Open() {
   App::SharedInstance().p = std::make_unique<fw::PrinterSetup>();
   today = fw::Date::Now();
   UpdateRecList();
-  CopyEntries(AufnSystem(), SysMenuPref());
-  SysMenuPref().SetListIndex(DefSys);
-  CopyEntries(AufnTon(), TonMenuPref());
-  TonMenuPref().SetListIndex(DefTon);
+  FillOptionPopups();
 }
 
 void MainWindow::Event_Close() {
