@@ -20,8 +20,8 @@
 #include "framework/FolderItem.h"
 #include "framework/String.h"
 
-#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -48,9 +48,13 @@ class DatabaseField {
   int column_;
 };
 
+// The rows of a query, read whole when the query runs; no statement stays
+// open, so a record set holds no lock. It must not outlive its connection.
 class RecordSet {
  public:
   ~RecordSet();
+  RecordSet(const RecordSet&) = delete;
+  RecordSet& operator=(const RecordSet&) = delete;
   bool IsEOF() const;
   void MoveNext();
   Integer FieldCount() const;
@@ -60,32 +64,53 @@ class RecordSet {
   // The field by 1-based position; out of range throws NilObjectException.
   DatabaseField& IdxField(Integer index);
   // Edit mode for the current row. At EOF (the row was deleted meanwhile)
-  // the connection's Error is set.
+  // the connection's Error is set. Only a result whose columns all come from
+  // one table and include its rowid (an INTEGER PRIMARY KEY column, or rowid
+  // itself) can be edited; SELECT * of a table with such a key can.
   void Edit();
   // Writes the changed fields of the current row with one bound UPDATE by
-  // its rowid; Error is set unless exactly one row changed.
+  // its rowid; Error is set unless exactly one row changed. The row must
+  // still hold the values it was read with, so an Update never lands on a
+  // row changed meanwhile (or on another row of a self-join).
   void Update();
   void Close();
 
  private:
   friend class SQLiteDatabase;
   friend class DatabaseField;
-  RecordSet(SQLiteDatabase* db, String table);
-  struct Value {
-    enum Type { kNull, kInteger, kReal, kText, kBlob } type = kNull;
-    long long integer = 0;
-    double real = 0;
-    String text;
+  // One value in 16 bytes; the bytes of texts (UTF-8) and blobs are in text_.
+  struct Cell {
+    enum Type : unsigned char { kNull, kInteger, kReal, kText, kBlob };
+    long long payload = 0;  // the integer, the real's bits or the text's offset
+    unsigned length = 0;    // bytes of text or blob
+    Type type = kNull;
   };
+  explicit RecordSet(SQLiteDatabase* db);
+  int fill(sqlite3_stmt* stmt);
+  void describe(sqlite3_stmt* stmt);
+  Cell storeBytes(Cell::Type type, const char* bytes, size_t length);
+  const Cell& cell(int column) const;
+  String text(const Cell& c) const;
+  bool isEditable();
+  int locateRowid() const;
+  bool bind(sqlite3_stmt* stmt, int index, const Cell& c);
+  bool mayChange();
+  void change(int column, const Cell& c);
+
   SQLiteDatabase* db_;
-  String table_;  // the table a SELECT * ... reads, for Update
   std::vector<String> names_;
   std::vector<bool> boolean_;  // column declared boolean
-  std::vector<std::vector<Value>> rows_;
-  std::vector<long long> rowids_;
-  std::vector<std::unique_ptr<DatabaseField>> fields_;
-  std::map<int, Value> edits_;
+  std::vector<String> origins_;  // the table column each one reads, "" if none
+  String database_, table_;      // the one table all columns read, for Update
+  std::vector<Cell> cells_;      // row after row
+  std::string text_;
+  std::vector<DatabaseField> fields_;
+  std::vector<Cell> pending_;    // the edited values of the current row
+  std::vector<bool> changed_;
+  size_t columns_ = 0;
+  size_t rows_ = 0;
   size_t row_ = 0;
+  int rowidColumn_ = -1;
   bool editing_ = false;
 };
 
@@ -102,6 +127,7 @@ class DatabaseRecord {
     String text;
     bool boolean;
   };
+  void set(Entry entry);
   std::vector<Entry> entries_;
 };
 
@@ -127,6 +153,9 @@ class SQLiteDatabase {
   void Commit();
   void Rollback();
   void Close();  // harmless when not connected
+  // How long a statement waits for another connection's lock before it
+  // fails with SQLITE_BUSY; 3000 ms unless set.
+  void SetBusyTimeout(Integer milliseconds);
 
   bool Error() const { return error_; }
   Integer ErrorCode() const { return errorCode_; }
@@ -134,11 +163,14 @@ class SQLiteDatabase {
 
  private:
   friend class RecordSet;
-  bool open(int flags);
+  sqlite3_stmt* prepareOne(const String& sql);
+  void run(sqlite3_stmt* stmt);
+  void endTransaction(const char* sql);
   void fail(int code, const String& message);
-  void failFromEngine();
+  void failFromEngine(int rc);
   void succeed();
   sqlite3* db_ = nullptr;
+  Integer busyTimeout_ = 3000;
   bool error_ = false;
   Integer errorCode_ = 0;
   String errorMessage_;

@@ -1,0 +1,335 @@
+#include "framework/Database.h"
+
+#include "framework/Runtime.h"
+#include "framework/db/Statement.h"
+
+#include <bit>
+
+namespace fw {
+
+using db::QuoteIdentifier;
+using db::Statement;
+
+namespace {
+
+String Utf8(const char* text) { return String::fromUtf8(text); }
+
+}  // namespace
+
+RecordSet::RecordSet(SQLiteDatabase* db) : db_(db) {}
+
+RecordSet::~RecordSet() = default;
+
+void RecordSet::describe(sqlite3_stmt* stmt) {
+  columns_ = size_t(sqlite3_column_count(stmt));
+  bool oneTable = true;
+  for (size_t i = 0; i < columns_; ++i) {
+    const int c = int(i);
+    names_.push_back(Utf8(sqlite3_column_name(stmt, c)));
+    boolean_.push_back(db::IsBooleanDeclaration(sqlite3_column_decltype(stmt, c)));
+    origins_.push_back(Utf8(sqlite3_column_origin_name(stmt, c)));
+    const String database = Utf8(sqlite3_column_database_name(stmt, c));
+    const String table = Utf8(sqlite3_column_table_name(stmt, c));
+    if (table.isEmpty()) {
+      oneTable = false;  // an expression: no place to write it back to
+    } else if (i == 0) {
+      database_ = database;
+      table_ = table;
+    } else if (database != database_ || table != table_) {
+      oneTable = false;
+    }
+    fields_.push_back(DatabaseField(this, c));
+  }
+  if (!oneTable) table_.clear();
+  pending_.resize(columns_);
+  changed_.assign(columns_, false);
+}
+
+int RecordSet::fill(sqlite3_stmt* stmt) {
+  describe(stmt);
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    for (int c = 0; c < int(columns_); ++c) {
+      Cell cell;
+      switch (sqlite3_column_type(stmt, c)) {
+        case SQLITE_NULL:
+          break;
+        case SQLITE_INTEGER:
+          cell.type = Cell::kInteger;
+          cell.payload = sqlite3_column_int64(stmt, c);
+          break;
+        case SQLITE_FLOAT:
+          cell.type = Cell::kReal;
+          cell.payload = std::bit_cast<long long>(sqlite3_column_double(stmt, c));
+          break;
+        case SQLITE_BLOB: {
+          const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, c));
+          const int length = sqlite3_column_bytes(stmt, c);
+          if (!bytes && length > 0) return SQLITE_NOMEM;
+          cell = storeBytes(Cell::kBlob, bytes, size_t(length));
+          break;
+        }
+        default: {
+          const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+          if (!text) return SQLITE_NOMEM;
+          cell = storeBytes(Cell::kText, text, size_t(sqlite3_column_bytes(stmt, c)));
+        }
+      }
+      cells_.push_back(cell);
+    }
+    ++rows_;
+  }
+  return rc;
+}
+
+RecordSet::Cell RecordSet::storeBytes(Cell::Type type, const char* bytes, size_t length) {
+  Cell cell;
+  cell.type = type;
+  cell.payload = static_cast<long long>(text_.size());
+  cell.length = unsigned(length);
+  if (length > 0) text_.append(bytes, length);
+  return cell;
+}
+
+const RecordSet::Cell& RecordSet::cell(int column) const {
+  static const Cell kNull;
+  if (changed_[size_t(column)]) return pending_[size_t(column)];
+  if (IsEOF()) return kNull;
+  return cells_[row_ * columns_ + size_t(column)];
+}
+
+String RecordSet::text(const Cell& c) const {
+  return String::fromUtf8(text_.data() + c.payload, qsizetype(c.length));
+}
+
+bool RecordSet::IsEOF() const { return row_ >= rows_; }
+
+void RecordSet::MoveNext() {
+  if (row_ < rows_) ++row_;
+  editing_ = false;
+  changed_.assign(columns_, false);
+}
+
+Integer RecordSet::FieldCount() const { return Integer(columns_); }
+
+DatabaseField& RecordSet::Field(const String& name) {
+  for (size_t i = 0; i < columns_; ++i) {
+    if (names_[i].compare(name, Qt::CaseInsensitive) == 0) return fields_[i];
+  }
+  throw NilObjectException(QStringLiteral("RecordSet has no field ") + name);
+}
+
+DatabaseField& RecordSet::IdxField(Integer index) {
+  if (index < 1 || size_t(index) > columns_) {
+    throw NilObjectException(QStringLiteral("RecordSet has no field number ") +
+                             String::number(index));
+  }
+  return fields_[size_t(index) - 1];
+}
+
+void RecordSet::Edit() {
+  if (IsEOF()) {
+    db_->fail(SQLITE_ERROR, QStringLiteral("there is no current record to edit"));
+    return;
+  }
+  if (!isEditable()) return;
+  editing_ = true;
+  changed_.assign(columns_, false);
+  db_->succeed();
+}
+
+bool RecordSet::isEditable() {
+  if (!db_->db_) {
+    db_->fail(SQLITE_MISUSE, QStringLiteral("not connected to a database"));
+    return false;
+  }
+  if (rowidColumn_ < 0) rowidColumn_ = locateRowid();
+  if (rowidColumn_ < 0) {
+    db_->fail(SQLITE_ERROR,
+              QStringLiteral("this result cannot be edited: its columns must all come "
+                             "from one table and include its rowid"));
+    return false;
+  }
+  return true;
+}
+
+// The result column that holds the table's rowid: its INTEGER PRIMARY KEY,
+// or rowid itself when selected. SQLite names the origin of "SELECT rowid"
+// after the key column when there is one.
+int RecordSet::locateRowid() const {
+  if (table_.isEmpty()) return -1;
+  const QByteArray sql = (QStringLiteral("SELECT rowid FROM ") + QuoteIdentifier(database_) +
+                          QLatin1Char('.') + QuoteIdentifier(table_))
+                             .toUtf8();
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db_->db_, sql.constData(), -1, &raw, nullptr) != SQLITE_OK) {
+    return -1;  // e.g. a WITHOUT ROWID table
+  }
+  Statement stmt(raw);
+  const String rowid = Utf8(sqlite3_column_origin_name(raw, 0));
+  for (size_t i = 0; i < columns_; ++i) {
+    if (origins_[i].compare(rowid, Qt::CaseInsensitive) == 0) return int(i);
+  }
+  return -1;
+}
+
+void RecordSet::Update() {
+  if (!editing_ || IsEOF()) {
+    db_->fail(SQLITE_MISUSE, QStringLiteral("Update needs Edit first"));
+    return;
+  }
+  if (!isEditable()) return;
+  String assignments;
+  for (size_t i = 0; i < columns_; ++i) {
+    if (!changed_[i]) continue;
+    if (!assignments.isEmpty()) assignments += QLatin1Char(',');
+    assignments += QuoteIdentifier(origins_[i]) + QStringLiteral(" = ?");
+  }
+  if (assignments.isEmpty()) {  // nothing changed, nothing to write
+    editing_ = false;
+    db_->succeed();
+    return;
+  }
+  // By the rowid as read (even when the edit changes the key), and only while
+  // every column still holds what was read.
+  String condition = QuoteIdentifier(origins_[size_t(rowidColumn_)]) + QStringLiteral(" = ?");
+  for (size_t i = 0; i < columns_; ++i) {
+    if (int(i) != rowidColumn_) {
+      condition += QStringLiteral(" AND ") + QuoteIdentifier(origins_[i]) + QStringLiteral(" IS ?");
+    }
+  }
+  const String sql = QStringLiteral("UPDATE ") + QuoteIdentifier(database_) + QLatin1Char('.') +
+                     QuoteIdentifier(table_) + QStringLiteral(" SET ") + assignments +
+                     QStringLiteral(" WHERE ") + condition;
+  Statement stmt(db_->prepareOne(sql));
+  if (!stmt) return;
+  int index = 0;
+  for (size_t i = 0; i < columns_; ++i) {
+    if (changed_[i] && !bind(stmt.get(), ++index, pending_[i])) return;
+  }
+  const Cell* read = &cells_[row_ * columns_];
+  if (!bind(stmt.get(), ++index, read[rowidColumn_])) return;
+  for (size_t i = 0; i < columns_; ++i) {
+    if (int(i) != rowidColumn_ && !bind(stmt.get(), ++index, read[i])) return;
+  }
+  const int rc = sqlite3_step(stmt.get());
+  if (rc != SQLITE_DONE) {
+    db_->failFromEngine(rc);
+    return;
+  }
+  if (sqlite3_changes(db_->db_) != 1) {
+    db_->fail(SQLITE_ERROR,
+              QStringLiteral("the record to update no longer exists or was changed meanwhile"));
+    return;
+  }
+  for (size_t i = 0; i < columns_; ++i) {
+    if (changed_[i]) cells_[row_ * columns_ + i] = pending_[i];
+  }
+  changed_.assign(columns_, false);
+  editing_ = false;
+  db_->succeed();
+}
+
+bool RecordSet::bind(sqlite3_stmt* stmt, int index, const Cell& c) {
+  int rc = SQLITE_OK;
+  switch (c.type) {
+    case Cell::kNull:
+      rc = sqlite3_bind_null(stmt, index);
+      break;
+    case Cell::kInteger:
+      rc = sqlite3_bind_int64(stmt, index, c.payload);
+      break;
+    case Cell::kReal:
+      rc = sqlite3_bind_double(stmt, index, std::bit_cast<double>(c.payload));
+      break;
+    // text_ does not change while the statement runs.
+    case Cell::kText:
+      rc = sqlite3_bind_text(stmt, index, text_.data() + c.payload, int(c.length), SQLITE_STATIC);
+      break;
+    case Cell::kBlob:
+      rc = sqlite3_bind_blob(stmt, index, text_.data() + c.payload, int(c.length), SQLITE_STATIC);
+      break;
+  }
+  if (rc != SQLITE_OK) db_->failFromEngine(rc);
+  return rc == SQLITE_OK;
+}
+
+bool RecordSet::mayChange() {
+  if (!editing_) db_->fail(SQLITE_MISUSE, QStringLiteral("a field was set without Edit"));
+  return editing_;
+}
+
+void RecordSet::change(int column, const Cell& c) {
+  pending_[size_t(column)] = c;
+  changed_[size_t(column)] = true;
+}
+
+void RecordSet::Close() {
+  std::vector<Cell>().swap(cells_);
+  std::string().swap(text_);
+  rows_ = 0;
+  row_ = 0;
+  editing_ = false;
+  changed_.assign(columns_, false);
+}
+
+// --- DatabaseField ---------------------------------------------------------
+
+DatabaseField::DatabaseField(RecordSet* owner, int column) : owner_(owner), column_(column) {}
+
+String DatabaseField::Name() const { return owner_->names_[size_t(column_)]; }
+
+String DatabaseField::StringValue() const {
+  const RecordSet::Cell& c = owner_->cell(column_);
+  const bool boolean = owner_->boolean_[size_t(column_)];
+  switch (c.type) {
+    case RecordSet::Cell::kNull:
+      return String();
+    case RecordSet::Cell::kInteger:
+    case RecordSet::Cell::kReal:
+      if (boolean) return BooleanValue() ? QStringLiteral("true") : QStringLiteral("false");
+      if (c.type == RecordSet::Cell::kInteger) return String::number(c.payload);
+      return String::number(std::bit_cast<double>(c.payload), 'g', 15);
+    case RecordSet::Cell::kText:
+    case RecordSet::Cell::kBlob:
+      break;
+  }
+  return owner_->text(c);
+}
+
+bool DatabaseField::BooleanValue() const {
+  const RecordSet::Cell& c = owner_->cell(column_);
+  switch (c.type) {
+    case RecordSet::Cell::kNull:
+      return false;
+    case RecordSet::Cell::kInteger:
+      return c.payload != 0;
+    case RecordSet::Cell::kReal:
+      return std::bit_cast<double>(c.payload) != 0;
+    case RecordSet::Cell::kText:
+    case RecordSet::Cell::kBlob:
+      break;
+  }
+  const String text = owner_->text(c);
+  if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
+  bool isNumber = false;
+  const double number = text.toDouble(&isNumber);
+  return isNumber && number != 0;
+}
+
+void DatabaseField::SetStringValue(const String& v) {
+  if (!owner_->mayChange()) return;
+  const QByteArray bytes = v.toUtf8();
+  owner_->change(column_, owner_->storeBytes(RecordSet::Cell::kText, bytes.constData(),
+                                             size_t(bytes.size())));
+}
+
+void DatabaseField::SetBooleanValue(bool v) {
+  if (!owner_->mayChange()) return;
+  RecordSet::Cell c;
+  c.type = RecordSet::Cell::kInteger;
+  c.payload = v ? 1 : 0;
+  owner_->change(column_, c);
+}
+
+}  // namespace fw
