@@ -6,6 +6,7 @@
 #include "support/KlangbuchFixture.h"
 
 #include "framework/Listbox.h"
+#include "search/SearchWindow.h"
 
 #include <vector>
 
@@ -36,6 +37,12 @@ inline const char* const kListQuery =
 
 class RecordListFixture : public KlangbuchFixture {
  protected:
+  // The search condition outlives a window, so each test starts without one.
+  void SetUp() override {
+    KlangbuchFixture::SetUp();
+    SearchWindow::SharedInstance().filter.clear();
+  }
+
   void Seed(fw::SQLiteDatabase& db) override {
     for (const ListRow& r : kListRows) {
       fw::DatabaseRecord rec;
