@@ -1,0 +1,148 @@
+// Times the record list on a file of N made-up recordings (argument,
+// default 100000) with the real application object and main window,
+// offscreen, and prints the figures beside the bare query through the
+// sqlite3 shell on the same file.
+
+#include "app/App.h"
+#include "app/Startup.h"
+#include "bench/RecordingsFile.h"
+#include "mainwindow/MainWindow.h"
+
+#include "framework/Application.h"
+#include "framework/Database.h"
+#include "framework/FolderItem.h"
+#include "framework/ScriptedDialogs.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kRuns = 3;
+
+double Milliseconds(const std::function<void()>& step) {
+  const auto start = std::chrono::steady_clock::now();
+  step();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// What the view still has to do after a step (the list hands a fill to it
+// through the event loop).
+void LetTheViewCatchUp() { QCoreApplication::processEvents(); }
+
+double Best(const std::function<void()>& step) {
+  double best = 1e300;
+  for (int i = 0; i < kRuns; ++i) best = std::min(best, Milliseconds(step));
+  return best;
+}
+
+void Line(const char* what, double ms) { std::printf("  %-44s %8.1f ms\n", what, ms); }
+
+double BareQuery(const QString& file) {
+  return Best([&] {
+    QProcess shell;
+    shell.setStandardOutputFile(QProcess::nullDevice());
+    shell.start(u"sqlite3"_s, {file, QString::fromLatin1("SELECT ID, Datum, Titel, Interpret, "
+                                                         "Redaktion, ProdNr, Ort FROM Aufnahmen")});
+    if (!shell.waitForFinished(-1) || shell.exitCode() != 0) {
+      std::fprintf(stderr, "sqlite3 shell failed\n");
+      std::exit(1);
+    }
+  });
+}
+
+double PeakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024.0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir programDir, prefsDir;
+  qputenv("XDG_CONFIG_HOME", prefsDir.path().toUtf8());
+  fw::RuntimeInit(argc, argv);
+  fw::SetApplicationFolder(programDir.path());
+  fw::ScriptedDialogs dialogs;  // nothing may wait on a modal dialog
+
+  const QString file = programDir.filePath(u"recordings.rsd"_s);
+  fw::String error;
+  const double writing = Milliseconds([&] {
+    if (!WriteRecordingsFile(file, count, error)) {
+      std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file), qPrintable(error));
+      std::exit(1);
+    }
+  });
+
+#ifdef NDEBUG
+  const char* build = "Release";
+#else
+  const char* build = "Debug";
+#endif
+  std::printf("Klangbuch record list, %d recordings (%s build, offscreen)\n", count, build);
+  Line("writing the file (not a target)", writing);
+
+  const double startup = Milliseconds([] {
+    InitApplication();
+    fw::RunFrameworkInitialization(&OnFrameworkInitialized);
+    LetTheViewCatchUp();
+  });
+  MainWindow& mw = MainWindow::SharedInstance();
+  fw::Listbox& list = mw.RecList();
+  if (list.ListCount() != count) {
+    std::fprintf(stderr, "the list shows %d rows, not %d\n", list.ListCount(), count);
+    return 1;
+  }
+  Line("start-up to a filled list", startup);
+
+  double view = 0;
+  const double update = Best([&] {
+    mw.UpdateRecList();
+    view = Milliseconds(LetTheViewCatchUp);
+  });
+  Line("UpdateRecList (query, fill, date sort)", update);
+  Line("  then the view catching up", view);
+
+  // The same three steps one by one.
+  fw::SQLiteDatabase& db = *App::SharedInstance().KlangDB;
+  std::unique_ptr<fw::RecordSet> rs;
+  Line("  of it: SQLSelect", Milliseconds([&] { rs = db.SQLSelect(mw.sql); }));
+  mw.SortOnOpen().SetValue(false);
+  Line("  of it: PopulateListBox without sort", Milliseconds([&] { mw.PopulateListBox(list, *rs); }));
+  rs->Close();
+  mw.SortOnOpen().SetValue(true);
+  LetTheViewCatchUp();
+  Line("  of it: date sort", Milliseconds([&] { mw.ApplyOptionSort(list); }));
+
+  const char* const columns[] = {"ID", "Datum (descending)", "Titel", "Interpret",
+                                 "Redaktion", "Prod.Nr.", "Ort"};
+  for (fw::Integer c = 0; c < 7; ++c) {
+    mw.SortOption().SetListIndex(c);
+    const double ms = Best([&] { mw.ApplyOptionSort(list); });
+    Line(qPrintable(u"re-sort by "_s + QString::fromUtf8(columns[c])), ms);
+  }
+
+  const double bare = BareQuery(file);
+  Line("bare query, sqlite3 shell (floor)", bare);
+  std::printf("  %-44s %8.1f x\n", "UpdateRecList / bare query", update / bare);
+  std::printf("  %-44s %8.1f MB\n", "peak memory (ru_maxrss)", PeakMegabytes());
+  if (!dialogs.shown.empty()) {
+    std::printf("  dialogs shown: %zu, first: %s\n", dialogs.shown.size(),
+                qPrintable(dialogs.shown.front().text));
+  }
+  return fw::RuntimeExit();
+}
