@@ -67,6 +67,7 @@ struct Listbox::Impl {
   bool programChanging = false;
   bool selectionTouched = false;
   bool commitQueued = false;
+  int keptTop = -1;  // the scroll position from before DeleteAllRows
 
   String widthsText;
   std::vector<ui::ColumnWidth> widths;
@@ -96,6 +97,7 @@ Listbox::Impl::Impl(Listbox* owner) : q(owner), view(new ui::ListboxView) {
   };
   view->viewportResized = [this] { applyColumnWidths(); };
   directions.assign(model.columns(), 1);
+  widths = ui::ParseColumnWidths(widthsText, model.columns());
   applyColumnWidths();
 }
 
@@ -130,16 +132,15 @@ void Listbox::Impl::scheduleCommit() {
 void Listbox::Impl::commit() {
   commitQueued = false;
   if (!model.dirty()) return;
-  if (!model.resetPending()) {
-    model.commit();
-    return;
-  }
-  // A reset scrolls the view to the top; a refill keeps its place.
-  const int top = view->verticalScrollBar()->value();
   model.commit();
-  if (top > 0) {
-    view->layoutNow();
-    view->verticalScrollBar()->setValue(top);
+  // An emptied list that shows rows again goes back to where it was, also
+  // when the empty list reached the view in between (and scrolled it up).
+  if (keptTop >= 0 && model.count() > 0) {
+    if (keptTop > 0) {
+      view->layoutNow();
+      view->verticalScrollBar()->setValue(keptTop);
+    }
+    keptTop = -1;
   }
 }
 
@@ -232,6 +233,7 @@ void Listbox::AddRow(const std::vector<String>& cells) {
 }
 
 void Listbox::DeleteAllRows() {
+  if (d->keptTop < 0) d->keptTop = d->view->verticalScrollBar()->value();
   d->programSelection([this] {
     d->selection()->clear();
     d->model.clear();
@@ -328,6 +330,7 @@ void Listbox::SetScrollPosition(Integer row) {
   d->view->layoutNow();
   QScrollBar* bar = d->view->verticalScrollBar();
   bar->setValue(std::clamp(row, 0, bar->maximum()));
+  d->keptTop = -1;
 }
 
 String Listbox::ColumnWidths() const { return d->widthsText; }

@@ -55,10 +55,11 @@ QString ListboxModel::heading(int column) const {
 }
 
 void ListboxModel::setHeading(int column, const QString& text) {
-  if (column < 0 || column >= columns_) return;
+  // Kept also beyond the columns, so headings may come before the count.
+  if (column < 0) return;
   if (column >= static_cast<int>(headings_.size())) headings_.resize(column + 1);
   headings_[column] = text;
-  emit headerDataChanged(Qt::Horizontal, column, column);
+  if (column < columns_) emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
 void ListboxModel::addRow(Row row) {

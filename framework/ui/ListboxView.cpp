@@ -42,18 +42,22 @@ void ListboxView::keyPressEvent(QKeyEvent* event) {
   QTreeView::keyPressEvent(event);
 }
 
-void ListboxView::mousePressEvent(QMouseEvent* event) {
+bool ListboxView::clearedBesideRows(QMouseEvent* event) {
   // Qt keeps the selection on a click beside the rows; the list empties it.
-  if (event->button() == Qt::LeftButton && !indexAt(event->position().toPoint()).isValid()) {
-    selectionModel()->clear();
-    event->accept();
-    return;
+  if (event->button() != Qt::LeftButton || indexAt(event->position().toPoint()).isValid()) {
+    return false;
   }
-  QTreeView::mousePressEvent(event);
+  selectionModel()->clear();
+  event->accept();
+  return true;
+}
+
+void ListboxView::mousePressEvent(QMouseEvent* event) {
+  if (!clearedBesideRows(event)) QTreeView::mousePressEvent(event);
 }
 
 void ListboxView::mouseDoubleClickEvent(QMouseEvent* event) {
-  QTreeView::mouseDoubleClickEvent(event);
+  if (!clearedBesideRows(event)) QTreeView::mouseDoubleClickEvent(event);
   if (event->button() == Qt::LeftButton && doubleClicked) doubleClicked();
 }
 

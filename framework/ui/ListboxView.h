@@ -26,6 +26,9 @@ class ListboxView : public QTreeView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  bool clearedBesideRows(QMouseEvent* event);
 };
 
 }  // namespace fw::ui

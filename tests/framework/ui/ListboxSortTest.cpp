@@ -1,0 +1,139 @@
+// Sort through the program's comparison, collation where it declines, and
+// sorting by a click on a heading.
+#include "ListboxTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace fw::test {
+namespace {
+
+using Cells = std::vector<QString>;
+
+void Put(Listbox& list, const Cells& column0, const Cells& column1 = {}) {
+  list.DeleteAllRows();
+  for (size_t r = 0; r < column0.size(); ++r) {
+    list.AddRow(column0[r]);
+    if (r < column1.size()) list.SetCell(list.LastIndex(), 1, column1[r]);
+  }
+}
+
+// Column 0 by number, read through the list as the program does; any
+// other column left to the list.
+bool ByNumberInColumn0(Listbox& list, Integer row1, Integer row2, Integer column, Integer& result) {
+  if (column != 0) return false;
+  const int a = list.Cell(row1, 0).toInt();
+  const int b = list.Cell(row2, 0).toInt();
+  result = a < b ? -1 : (a > b ? 1 : 0);
+  return true;
+}
+
+struct SortCase {
+  const char* what;
+  Cells cells;
+  int column;
+  int direction;
+  Cells expected;
+};
+
+TEST(ListboxSort, OrdersThroughTheComparisonAndCollation) {
+  const std::vector<SortCase> cases = {
+      {"numbers through the handler", {"10", "9", "100", "1"}, 0, 1, {"1", "9", "10", "100"}},
+      {"numbers descending", {"10", "9", "100", "1"}, 0, -1, {"100", "10", "9", "1"}},
+      {"text by collation", {"Zebra", "Ärzte", "apfel", "Bär"}, 1, 1, {"apfel", "Ärzte", "Bär", "Zebra"}},
+      {"text descending", {"Zebra", "Ärzte", "apfel", "Bär"}, 1, -1, {"Zebra", "Bär", "Ärzte", "apfel"}},
+      {"collation is not numeric", {"9", "10"}, 1, 1, {"10", "9"}},
+  };
+  for (const SortCase& c : cases) {
+    ShownListbox f;
+    f.list.CompareRows = [&f](Integer a, Integer b, Integer column, Integer& result) {
+      return ByNumberInColumn0(f.list, a, b, column, result);
+    };
+    Put(f.list, c.cells, c.cells);
+    f.list.SetSortedColumn(c.column);
+    f.list.SetColumnSortDirection(c.column, c.direction);
+    f.list.Sort();
+    EXPECT_EQ(f.Column(c.column), c.expected) << c.what;
+    EXPECT_EQ(f.Column(0), f.Column(1)) << c.what << ": rows move whole";
+  }
+}
+
+TEST(ListboxSort, IsStableBothWays) {
+  ShownListbox f;
+  Put(f.list, {"b", "a", "b", "a", "b"}, {"1", "2", "3", "4", "5"});
+  f.list.SetSortedColumn(0);
+  f.list.Sort();
+  EXPECT_EQ(f.Column(1), (Cells{"2", "4", "1", "3", "5"}));
+  f.list.SetColumnSortDirection(0, -1);
+  f.list.Sort();
+  EXPECT_EQ(f.Column(1), (Cells{"1", "3", "5", "2", "4"}));
+}
+
+TEST(ListboxSort, KeepsTheSelectedRowSelectedWithoutChange) {
+  ShownListbox f;
+  Put(f.list, {"d", "b", "a", "c"});
+  f.list.SetListIndex(0);  // "d"
+  const int before = f.changes;
+  f.list.SetSortedColumn(0);
+  f.list.Sort();
+  EXPECT_EQ(f.list.ListIndex(), 3);
+  EXPECT_EQ(f.list.Cell(f.list.ListIndex(), 0), "d");
+  EXPECT_EQ(f.changes, before);
+  EXPECT_EQ(f.list.LastIndex(), 2) << "the row last added, \"c\", moved to 2";
+
+  f.ClickRow(1);  // the view's selection moved with the row as well
+  EXPECT_EQ(f.list.ListIndex(), 1);
+  EXPECT_EQ(f.changes, before + 1);
+}
+
+TEST(ListboxSort, KeepsAMultipleSelection) {
+  ShownListbox f;
+  f.list.SetSelectionType(1);
+  Put(f.list, {"d", "b", "a", "c"});
+  f.list.SetSelected(0, true);
+  f.list.SetSelected(2, true);
+  const int before = f.changes;
+  f.list.SetSortedColumn(0);
+  f.list.Sort();
+  EXPECT_EQ(f.changes, before);
+  for (int r = 0; r < 4; ++r) {
+    const bool shouldBe = f.list.Cell(r, 0) == "d" || f.list.Cell(r, 0) == "a";
+    EXPECT_EQ(f.list.Selected(r), shouldBe) << f.list.Cell(r, 0).toStdString();
+  }
+  EXPECT_EQ(f.list.ListIndex(), 0);
+}
+
+TEST(ListboxSort, AHeadingClickSortsThenReverses) {
+  ShownListbox f;
+  int comparisons = 0;
+  f.list.CompareRows = [&](Integer a, Integer b, Integer column, Integer& result) {
+    ++comparisons;
+    return ByNumberInColumn0(f.list, a, b, column, result);
+  };
+  Put(f.list, {"10", "9", "100"}, {"b", "c", "a"});
+  QHeaderView* header = f.view()->header();
+  EXPECT_FALSE(header->isSortIndicatorShown());
+
+  f.ClickHeading(0);
+  EXPECT_GT(comparisons, 0);
+  EXPECT_EQ(f.Column(0), (Cells{"9", "10", "100"}));
+  EXPECT_EQ(f.list.HeadingIndex(), 0);
+  EXPECT_EQ(f.list.SortedColumn(), 0);
+  EXPECT_TRUE(header->isSortIndicatorShown());
+  EXPECT_EQ(header->sortIndicatorSection(), 0);
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+
+  f.ClickHeading(0);
+  EXPECT_EQ(f.Column(0), (Cells{"100", "10", "9"}));
+  EXPECT_EQ(f.list.ColumnSortDirection(0), -1);
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+
+  f.ClickHeading(1);  // another heading sorts in its own direction
+  EXPECT_EQ(f.Column(1), (Cells{"a", "b", "c"}));
+  EXPECT_EQ(f.list.HeadingIndex(), 1);
+
+  f.list.SetHeadingIndex(-1);
+  EXPECT_FALSE(header->isSortIndicatorShown());
+}
+
+}  // namespace
+}  // namespace fw::test
