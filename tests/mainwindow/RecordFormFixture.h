@@ -35,6 +35,13 @@ inline const char* const kColumns[] = {"Datum",  "ProdNr",    "Titel",   "Redakt
                                        "BackupDat", "BelegCD", "Bemerkung", "System", "Surr",
                                        "Technik"};
 
+// What makes a write fail.
+enum class Obstacle {
+  kTrigger,    // a trigger aborts the statement
+  kWriteLock,  // another connection keeps every writer out
+  kCommit,     // another connection reads, so a transaction cannot commit
+};
+
 class RecordFormFixture : public MainWindowFixture {
  protected:
   void Seed(fw::SQLiteDatabase& db) override {
@@ -139,6 +146,20 @@ class RecordFormFixture : public MainWindowFixture {
   }
   void Unblock() { Exec(QStringLiteral("DROP TRIGGER blocker")); }
 
+  // Puts the obstacle in the way of `event` ("INSERT", "UPDATE", "DELETE")
+  // until Remove.
+  void Raise(Obstacle o, const char* event) {
+    if (o == Obstacle::kTrigger) {
+      Block(event);
+    } else {
+      other_ = Lock(o == Obstacle::kCommit);
+    }
+  }
+  void Remove(Obstacle o) {
+    if (o == Obstacle::kTrigger) Unblock();
+    other_.reset();
+  }
+
   // A second connection that holds a lock on the file until it is released:
   // "begin immediate" keeps every other writer out; a read inside "begin"
   // lets others write but not commit.
@@ -155,6 +176,9 @@ class RecordFormFixture : public MainWindowFixture {
     EXPECT_FALSE(other->Error()) << other->ErrorMessage().toStdString();
     return other;
   }
+
+ private:
+  std::unique_ptr<fw::SQLiteDatabase> other_;
 };
 
 }  // namespace klangbuch_test

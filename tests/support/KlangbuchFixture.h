@@ -14,7 +14,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
+#include <ostream>
+#include <vector>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace klangbuch_test {
 
@@ -65,6 +73,28 @@ class KlangbuchFixture : public ::testing::Test {
     db.SQLExecute(sql);
     ASSERT_FALSE(db.Error()) << db.ErrorMessage().toStdString();
     db.Close();
+  }
+
+  // The rows of a query on a connection of its own, every value as text.
+  std::vector<QStringList> Rows(const QString& sql) {
+    fw::SQLiteDatabase db;
+    db.DatabaseFile = fw::FolderItem(DatabasePath());
+    std::vector<QStringList> rows;
+    if (!db.Connect()) {
+      ADD_FAILURE() << db.ErrorMessage().toStdString();
+      return rows;
+    }
+    std::unique_ptr<fw::RecordSet> rs = db.SQLSelect(sql);
+    if (!rs) {
+      ADD_FAILURE() << sql.toStdString() << ": " << db.ErrorMessage().toStdString();
+      return rows;
+    }
+    for (; !rs->IsEOF(); rs->MoveNext()) {
+      QStringList row;
+      for (int i = 1; i <= rs->FieldCount(); ++i) row << rs->IdxField(i).StringValue();
+      rows.push_back(row);
+    }
+    return rows;
   }
 
   // The application object, opened as at start-up.
