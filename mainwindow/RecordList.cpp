@@ -18,31 +18,27 @@ namespace {
 constexpr fw::Integer kColumnCount = 7;
 constexpr fw::Integer kDateColumn = 1;
 
-// The UTF-16 offset reached by stepping `chars` characters from `from`;
-// characters are code points, as fw::Mid counts them.
-qsizetype Advance(QStringView s, qsizetype from, qsizetype chars) {
-  qsizetype i = from;
-  for (; chars > 0 && i < s.size(); --chars)
-    i += s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate() ? 2 : 1;
-  return i;
-}
-
-qsizetype CharCount(QStringView s) {
-  qsizetype n = 0;
-  for (qsizetype i = 0; i < s.size(); ++n) i = Advance(s, i, 1);
-  return n;
+// Characters are code points, as fw::Mid and fw::Right count them: a
+// surrogate pair is one character.
+bool PairAt(QStringView s, qsizetype i) {
+  return i >= 0 && i + 1 < s.size() && s[i].isHighSurrogate() && s[i + 1].isLowSurrogate();
 }
 
 // fw::Mid(s, start, n) and fw::Right(s, n) as views: the sort key is taken
 // millions of times per sort, so it must not allocate.
 QStringView MidView(QStringView s, qsizetype start, qsizetype n) {
-  const qsizetype begin = Advance(s, 0, start - 1);
-  return s.sliced(begin, Advance(s, begin, n) - begin);
+  qsizetype begin = 0;
+  for (qsizetype skip = start - 1; skip > 0 && begin < s.size(); --skip)
+    begin += PairAt(s, begin) ? 2 : 1;
+  qsizetype end = begin;
+  for (; n > 0 && end < s.size(); --n) end += PairAt(s, end) ? 2 : 1;
+  return s.sliced(begin, end - begin);
 }
 
 QStringView RightView(QStringView s, qsizetype n) {
-  const qsizetype len = CharCount(s);
-  return n >= len ? s : s.sliced(Advance(s, 0, len - n));
+  qsizetype begin = s.size();
+  for (; n > 0 && begin > 0; --n) begin -= PairAt(s, begin - 2) ? 2 : 1;
+  return s.sliced(begin);
 }
 
 // fw::Val of a short piece: the signed decimal number it begins with
@@ -53,7 +49,8 @@ fw::Integer ValOf(QStringView s) {
   bool negative = false;
   if (i < s.size() && (s[i] == u'-' || s[i] == u'+')) negative = s[i++] == u'-';
   fw::Integer value = 0;
-  for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) value = value * 10 + (s[i].unicode() - u'0');
+  for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i)
+    value = value * 10 + (s[i].unicode() - u'0');
   return negative ? -value : value;
 }
 

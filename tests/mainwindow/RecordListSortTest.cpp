@@ -30,6 +30,7 @@ const KeyCase kKeys[] = {
     {2020, "31.12.26", 261231},  // the window follows today's year
     {2030, "31.12.29", 1291231},
     {2026, " 5.-3.2026", 1259705},  // read as Val reads: blanks skipped, signs count
+    {2026, "\U0001F3B5" "5.03.26", 1260300},  // positions count characters, not UTF-16 units
 };
 
 struct CompareCase {
