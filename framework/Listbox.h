@@ -8,14 +8,16 @@
 //   list that had a selection. A click beside the rows empties the selection.
 // - DoubleClick runs also on the empty area below the rows.
 // - Sort orders the rows through CompareRows (when it returns false the list
-//   compares the two cells' texts with locale collation), descending where
+//   compares the two cells' texts with the locale's collation, German under
+//   the C locale), descending where
 //   ColumnSortDirection is -1, stable, and keeps the selected row selected
 //   without raising Change. A click on a heading sorts by that column through
 //   the same path (a second click reverses it) and shows the indicator;
 //   HeadingIndex -1 shows none.
 // - SelectionType 1 (multiple): ListIndex is the first selected row in the
 //   order shown (-1 when none), and Change runs on every change of the set
-//   of selected rows. SetListIndex selects that row alone in either type.
+//   of selected rows. SetListIndex selects that row alone in either type,
+//   and scrolls only when the row is out of sight.
 // - ColumnWidths "0, 75, 180, *": 0 hides a column (its cells keep their
 //   text), "*" takes the rest; the user can resize; no horizontal scroll bar.
 // - ScrollPosition (the top row shown) survives DeleteAllRows and a refill.

@@ -290,8 +290,9 @@ void Listbox::SetListIndex(Integer row) {
   d->commit();
   d->programSelection([this, row] {
     if (d->inRange(row)) {
-      d->selection()->setCurrentIndex(d->model.index(row, 0),
-                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+      const QModelIndex index = d->model.index(row, 0);
+      d->selection()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+      d->view->scrollTo(index);  // only when the row is out of sight
     } else {
       d->selection()->clear();
     }

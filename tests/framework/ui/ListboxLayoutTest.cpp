@@ -138,6 +138,16 @@ TEST(ListboxScroll, ThePositionStaysInRange) {
   EXPECT_EQ(f.list.ScrollPosition(), 0);
 }
 
+TEST(ListboxScroll, SelectingARowOutOfSightBringsItIntoView) {
+  ShownListbox f;
+  f.Fill(300);
+  f.list.SetScrollPosition(100);
+  f.list.SetListIndex(102);  // in sight: the list stays
+  EXPECT_EQ(f.list.ScrollPosition(), 100);
+  f.list.SetListIndex(5);
+  EXPECT_EQ(f.list.ScrollPosition(), 5);
+}
+
 TEST(ListboxFill, AFillIsOneResetAndNoCellSignals) {
   ShownListbox f;
   f.Fill(50);
