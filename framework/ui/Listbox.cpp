@@ -39,7 +39,7 @@ struct Listbox::Impl {
   Integer firstSelected() const;
   bool isSelected(Integer row) const;
 
-  void addRow(ui::ListboxModel::Row row);
+  void rowAdded();
   void scheduleCommit();
   void commit();
   Integer scrollPosition();
@@ -117,8 +117,7 @@ bool Listbox::Impl::isSelected(Integer row) const {
   return false;
 }
 
-void Listbox::Impl::addRow(ui::ListboxModel::Row row) {
-  model.addRow(std::move(row));
+void Listbox::Impl::rowAdded() {
   lastIndex = model.count() - 1;
   scheduleCommit();
 }
@@ -223,13 +222,13 @@ Listbox::~Listbox() = default;
 QWidget* Listbox::widget() const { return d->view; }
 
 void Listbox::AddRow(const String& firstCell) {
-  ui::ListboxModel::Row row(d->model.columns());
-  row[0] = firstCell;
-  d->addRow(std::move(row));
+  d->model.addRow(firstCell);
+  d->rowAdded();
 }
 
 void Listbox::AddRow(const std::vector<String>& cells) {
-  d->addRow(cells);
+  d->model.addRow(cells);
+  d->rowAdded();
 }
 
 void Listbox::DeleteAllRows() {

@@ -37,16 +37,18 @@ void ListboxModel::setColumns(int n) {
   n = std::max(n, 1);
   if (n == columns_) return;
   commit();
-  if (n > columns_) {
-    beginInsertColumns(QModelIndex(), columns_, n - 1);
-    columns_ = n;
-    endInsertColumns();
-  } else {
-    beginRemoveColumns(QModelIndex(), n, columns_ - 1);
-    columns_ = n;
-    for (Row& row : rows_) row.resize(std::min<size_t>(row.size(), n));
-    endRemoveColumns();
+  std::vector<QString> restrided(static_cast<size_t>(rows_) * n);
+  const int kept = std::min(n, columns_);
+  for (int r = 0; r < rows_; ++r) {
+    for (int c = 0; c < kept; ++c) restrided[r * n + c] = std::move(cells_[r * columns_ + c]);
   }
+  const bool inserting = n > columns_;
+  if (inserting) beginInsertColumns(QModelIndex(), columns_, n - 1);
+  else beginRemoveColumns(QModelIndex(), n, columns_ - 1);
+  cells_.swap(restrided);
+  columns_ = n;
+  if (inserting) endInsertColumns();
+  else endRemoveColumns();
 }
 
 QString ListboxModel::heading(int column) const {
@@ -62,22 +64,27 @@ void ListboxModel::setHeading(int column, const QString& text) {
   if (column < columns_) emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-void ListboxModel::addRow(Row row) {
-  row.resize(columns_);
-  rows_.push_back(std::move(row));
+void ListboxModel::addRow(const QString& firstCell) {
+  cells_.resize(cells_.size() + columns_);
+  cells_[static_cast<size_t>(rows_) * columns_] = firstCell;
+  ++rows_;
+}
+
+void ListboxModel::addRow(const std::vector<QString>& cells) {
+  const size_t start = cells_.size();
+  cells_.resize(start + columns_);
+  std::copy_n(cells.begin(), std::min<size_t>(cells.size(), columns_), cells_.begin() + start);
+  ++rows_;
 }
 
 const QString& ListboxModel::cell(int row, int column) const {
-  if (row < 0 || row >= count() || column < 0) return kEmpty;
-  const Row& r = rows_[row];
-  return column < static_cast<int>(r.size()) ? r[column] : kEmpty;
+  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return kEmpty;
+  return cells_[static_cast<size_t>(row) * columns_ + column];
 }
 
 void ListboxModel::setCell(int row, int column, const QString& text) {
-  if (row < 0 || row >= count() || column < 0 || column >= columns_) return;
-  Row& r = rows_[row];
-  if (column >= static_cast<int>(r.size())) r.resize(columns_);
-  r[column] = text;
+  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return;
+  cells_[static_cast<size_t>(row) * columns_ + column] = text;
   // Rows the view does not know yet are announced by commit().
   if (!resetPending_ && row < shown_) {
     const QModelIndex i = index(row, column);
@@ -86,15 +93,17 @@ void ListboxModel::setCell(int row, int column, const QString& text) {
 }
 
 void ListboxModel::clear() {
-  rows_.clear();
+  cells_.clear();
+  rows_ = 0;
   resetPending_ = true;
 }
 
 void ListboxModel::removeRow(int row) {
   commit();
   beginRemoveRows(QModelIndex(), row, row);
-  rows_.erase(rows_.begin() + row);
-  shown_ = count();
+  const auto first = cells_.begin() + static_cast<ptrdiff_t>(row) * columns_;
+  cells_.erase(first, first + columns_);
+  shown_ = --rows_;
   endRemoveRows();
 }
 
@@ -118,10 +127,13 @@ std::vector<int> ListboxModel::reorder(const std::vector<int>& order) {
   for (int k = 0; k < n; ++k) newIndex[order[k]] = k;
 
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  std::vector<Row> sorted;
-  sorted.reserve(n);
-  for (int old : order) sorted.push_back(std::move(rows_[old]));
-  rows_.swap(sorted);
+  std::vector<QString> sorted(cells_.size());
+  for (int k = 0; k < n; ++k) {
+    std::move(cells_.begin() + static_cast<ptrdiff_t>(order[k]) * columns_,
+              cells_.begin() + static_cast<ptrdiff_t>(order[k] + 1) * columns_,
+              sorted.begin() + static_cast<ptrdiff_t>(k) * columns_);
+  }
+  cells_.swap(sorted);
   const QModelIndexList from = persistentIndexList();
   QModelIndexList to;
   to.reserve(from.size());

@@ -15,21 +15,20 @@ namespace fw::ui {
 
 class ListboxModel : public QAbstractTableModel {
  public:
-  using Row = std::vector<QString>;
-
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-  int count() const { return static_cast<int>(rows_.size()); }
+  int count() const { return rows_; }
   int columns() const { return columns_; }
   void setColumns(int n);  // commits first
   QString heading(int column) const;
   void setHeading(int column, const QString& text);
 
-  void addRow(Row row);
+  void addRow(const QString& firstCell);
+  void addRow(const std::vector<QString>& cells);  // extra cells are dropped
   // Empty for a row or column out of range; never copies.
   const QString& cell(int row, int column) const;
   void setCell(int row, int column, const QString& text);
@@ -46,7 +45,10 @@ class ListboxModel : public QAbstractTableModel {
   std::vector<int> reorder(const std::vector<int>& order);
 
  private:
-  std::vector<Row> rows_;
+  // Row after row, columns_ cells each: one block for all, so a sort that
+  // reads cells at random does not chase a pointer per row.
+  std::vector<QString> cells_;
+  int rows_ = 0;
   std::vector<QString> headings_;
   int columns_ = 1;
   int shown_ = 0;  // the row count the view was last told

@@ -89,6 +89,21 @@ TEST(ListboxColumns, ADraggedColumnKeepsItsWidthAndTheStarColumnGivesWay) {
   EXPECT_EQ(f.list.ColumnWidths(), "100, *, 50");
 }
 
+TEST(ListboxColumns, ChangingTheCountKeepsTheCellsOfTheRemainingColumns) {
+  ShownListbox f(2);
+  f.Fill(3);
+  f.list.SetColumnCount(3);
+  EXPECT_EQ(f.list.Cell(2, 0), "r2");
+  EXPECT_EQ(f.list.Cell(2, 1), "c1 r2");
+  EXPECT_EQ(f.list.Cell(2, 2), "");
+  f.list.SetCell(2, 2, "new");
+  EXPECT_EQ(f.view()->model()->index(2, 2).data().toString(), "new");
+  f.list.SetColumnCount(1);
+  EXPECT_EQ(f.list.Cell(2, 0), "r2");
+  EXPECT_EQ(f.list.Cell(2, 1), "");
+  EXPECT_EQ(f.view()->header()->count(), 1);
+}
+
 TEST(ListboxColumns, NoHorizontalScrollBar) {
   ShownListbox f(2);
   f.list.SetColumnWidths("900, 900");
