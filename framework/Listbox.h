@@ -20,7 +20,8 @@
 //   and scrolls only when the row is out of sight.
 // - ColumnWidths "0, 75, 180, *": 0 hides a column (its cells keep their
 //   text), "*" takes the rest; the user can resize; no horizontal scroll bar.
-// - ScrollPosition (the top row shown) survives DeleteAllRows and a refill.
+// - ScrollPosition (the top row shown) survives DeleteAllRows and a refill
+//   in one go; a list that is shown empty is at 0.
 
 #include "framework/Controls.h"
 

@@ -67,7 +67,6 @@ struct Listbox::Impl {
   bool programChanging = false;
   bool selectionTouched = false;
   bool commitQueued = false;
-  int keptTop = -1;  // the scroll position from before DeleteAllRows
 
   String widthsText;
   std::vector<ui::ColumnWidth> widths;
@@ -131,15 +130,13 @@ void Listbox::Impl::scheduleCommit() {
 void Listbox::Impl::commit() {
   commitQueued = false;
   if (!model.dirty()) return;
+  // Qt does not promise to keep the scroll place across a reset; a refill
+  // must not move the list.
+  const int top = model.resetPending() ? view->verticalScrollBar()->value() : 0;
   model.commit();
-  // An emptied list that shows rows again goes back to where it was, also
-  // when the empty list reached the view in between (and scrolled it up).
-  if (keptTop >= 0 && model.count() > 0) {
-    if (keptTop > 0) {
-      view->layoutNow();
-      view->verticalScrollBar()->setValue(keptTop);
-    }
-    keptTop = -1;
+  if (top > 0 && model.count() > 0) {
+    view->layoutNow();
+    view->verticalScrollBar()->setValue(top);
   }
 }
 
@@ -232,7 +229,6 @@ void Listbox::AddRow(const std::vector<String>& cells) {
 }
 
 void Listbox::DeleteAllRows() {
-  if (d->keptTop < 0) d->keptTop = d->view->verticalScrollBar()->value();
   d->programSelection([this] {
     d->selection()->clear();
     d->model.clear();
@@ -330,7 +326,6 @@ void Listbox::SetScrollPosition(Integer row) {
   d->view->layoutNow();
   QScrollBar* bar = d->view->verticalScrollBar();
   bar->setValue(std::clamp(row, 0, bar->maximum()));
-  d->keptTop = -1;
 }
 
 String Listbox::ColumnWidths() const { return d->widthsText; }
