@@ -69,8 +69,10 @@ void RuntimeUnhandledException(const std::exception& e);
 void Quit(Integer code = 0);
 bool QuitRequested();
 
-// Test hook: forgets a quit request, its exit code and whether the
-// application's Close event ran, so one test program can start up many times.
+// Test hook: closes every open window (their Close events run) and deletes
+// the closed ones, forgets explicit menu settings, a quit request, its exit
+// code and whether the application's Close event ran, so one test program
+// can start up many times.
 void ResetRuntimeForTesting();
 
 // Runs one event handler: an exception that escapes it goes to

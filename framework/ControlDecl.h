@@ -57,6 +57,9 @@ struct ControlDecl {
   int headingIndex = -1;
   int selectionType = 0;       // 0 single, 1 multiple
   bool columnsResizable = false;
+  // Last, so the tables above keep their designated-initialiser order.
+  bool visible = true;
+  String helpTag{};            // shown as a tooltip
 };
 
 }  // namespace fw

@@ -68,6 +68,9 @@ class RectControl : public Control {
 
  private:
   friend class Window;
+  // Placement in the window's content: as declared, and as shown now.
+  int designLeft_ = 0, designTop_ = 0, designWidth_ = 0, designHeight_ = 0;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool enabled_ = true;
   bool visible_ = true;
   bool acceptFocus_ = true;
@@ -78,13 +81,23 @@ class RectControl : public Control {
   Integer page_ = 0;
 };
 
+enum class MouseCursor { kStandardPointer, kFingerPointer };
+
 class Label : public RectControl {
  public:
   Label();
   ~Label() override;
   String Text() const;
   void SetText(const String& text);
+  void SetMouseCursor(MouseCursor cursor);
   QWidget* widget() const override;
+
+  // Mouse events, with the position inside the label. MouseUp follows only
+  // a MouseDown that returned true (the label claimed the click).
+  std::function<bool(Integer x, Integer y)> MouseDown;
+  std::function<void(Integer x, Integer y)> MouseUp;
+  std::function<void()> MouseEnter;
+  std::function<void()> MouseExit;
 
  private:
   struct Impl;
@@ -115,6 +128,8 @@ class TextArea : public RectControl {
   ~TextArea() override;
   String Text() const;
   void SetText(const String& text);
+  bool ReadOnly() const;
+  void SetReadOnly(bool readOnly);
   QWidget* widget() const override;
 
  private:
@@ -154,6 +169,7 @@ class PushButton : public RectControl {
 
  private:
   friend class Window;
+  void SetRoles(bool isDefault, bool isCancel);
   struct Impl;
   std::unique_ptr<Impl> d;
 };
@@ -201,7 +217,7 @@ class GroupBox : public RectControl {
   ~GroupBox() override;
   String Caption() const;  // given back exactly (" " included)
   void SetCaption(const String& caption);
-  void SetEnabled(bool enabled) override;
+  // Disabling it (RectControl::SetEnabled) disables what it contains.
   QWidget* widget() const override;
 
  private:
@@ -224,6 +240,9 @@ class TabPanel : public RectControl {
 
  private:
   friend class Window;
+  void AppendPanel(const String& caption);
+  // A control on one of the pages: shown only while its page is.
+  void AddPageControl(RectControl& control);
   struct Impl;
   std::unique_ptr<Impl> d;
 };
@@ -233,7 +252,7 @@ class DisclosureTriangle : public RectControl {
   DisclosureTriangle();
   ~DisclosureTriangle() override;
   bool Value() const;
-  void SetValue(bool value);
+  void SetValue(bool value);  // turns it over; Action is for clicks only
   QWidget* widget() const override;
   std::function<void()> Action;  // after a click changed the value
 

@@ -20,8 +20,11 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 
 namespace fw {
+
+class Window;
 
 class MenuItem {
  public:
@@ -57,8 +60,14 @@ class MenuItem {
   Kind kind_;
   String text_;
   bool enabled_ = true;
+  // The program's own SetEnabled outside a menu update, and the window
+  // whose code made it (nullptr: none known; it then lasts).
+  bool hasExplicit_ = false;
+  bool explicitValue_ = true;
+  const Window* explicitOwner_ = nullptr;
   std::vector<std::unique_ptr<MenuItem>> children_;
   QAction* action_ = nullptr;
+  QMenu* menu_ = nullptr;  // for an item with children
 };
 
 class MenuBar : public MenuItem {

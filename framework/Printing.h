@@ -12,6 +12,10 @@ class PrinterSetup {
  public:
   PrinterSetup();
   ~PrinterSetup();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d;
 };
 
 }  // namespace fw

@@ -61,6 +61,8 @@ class Window {
 
   // Runs steps 2-7 of the build. Called by SharedInstance.
   void Build();
+  // During steps 2-4: no control event runs.
+  bool IsBuilding() const;
 
   // --- the build hooks -------------------------------------------------
   virtual void Layout() {}
@@ -128,6 +130,15 @@ class Window {
 
  private:
   static void Register(std::type_index type, Window* window);
+  static std::unique_ptr<RectControl> NewControl(const ControlDecl& decl);
+  void Place(RectControl& control, const ControlDecl& decl);
+  void PlaceControls();
+  void ApplyTabOrder();
+  void FitContent(int width, int height);
+  void Activated();
+  void CloseRequested();
+  bool PushForKey(bool cancel);
+  void Forget();
   struct Impl;
   std::unique_ptr<Impl> d;
   WindowDesign design_;
