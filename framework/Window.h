@@ -41,7 +41,7 @@ class MenuBar;
 class MenuItem;
 
 struct WindowDesign {
-  String title;
+  String title{};
   int width = 400, height = 300;
   int minWidth = 0, minHeight = 0, maxWidth = 32000, maxHeight = 32000;
   bool closeButton = true;

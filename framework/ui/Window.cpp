@@ -164,8 +164,8 @@ void Window::SetMenuBar(fw::MenuBar* bar) {
 void Window::Show() {
   if (closed_) return;
   BringToFront(this);
+  if (d->widget->isVisible()) d->widget->raise();  // a new window comes up on top anyway
   d->widget->show();
-  d->widget->raise();
   d->widget->activateWindow();
 }
 
