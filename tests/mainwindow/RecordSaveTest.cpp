@@ -174,6 +174,8 @@ TEST_F(RecordSaveTest, ReturnSavesOnlyWhileTheFormIsEnabledAndShown) {
 TEST_F(RecordSaveTest, AClickOnTheButtonChecksTheDateFieldItLeaves) {
   MainWindow& w = Open();
   w.Show();
+  // Focus changes are only reported within the active window.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
   FillNew(w);
   w.AufnSchnitt().SetFocus();
   w.AufnSchnitt().SetText(QStringLiteral("bald"));

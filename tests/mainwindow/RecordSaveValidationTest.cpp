@@ -15,9 +15,13 @@ using fw::EndOfLine;
 
 const QString kHeadline = QStringLiteral("Unvollständige Eingabe");
 const QString kMissing = QStringLiteral("Bittte füllen Sie mind. die folgenden Felder aus: ");
-const QString kDateHint = QStringLiteral("Datum wurde nicht erkannt") + EndOfLine +
-                          QStringLiteral("Bitte verwenden Sie TT.MM.YY") + EndOfLine +
-                          QStringLiteral("(Das Jahr darf auch 4-stellig sein)");
+// Functions, not constants: EndOfLine may not be initialised yet when this
+// file's constants are.
+QString DateHint(const char* prefix) {
+  return QLatin1String(prefix) + QStringLiteral("Datum wurde nicht erkannt") + EndOfLine +
+         QStringLiteral("Bitte verwenden Sie TT.MM.YY") + EndOfLine +
+         QStringLiteral("(Das Jahr darf auch 4-stellig sein)");
+}
 
 class RecordSaveValidationTest : public RecordFormFixture {
  protected:
@@ -96,7 +100,7 @@ TEST_P(DatumTest, StoresTheRecognisedDateInTheStoredFormOrRefuses) {
   w.AufnTitel().SetText(QString());  // an unread date hides the missing fields
   w.AufnDatum().SetText(QString::fromUtf8(GetParam().typed));
   if (!GetParam().stored) {
-    EXPECT_EQ(Save(w), QStringLiteral("Das Aufn.") + kDateHint);
+    EXPECT_EQ(Save(w), DateHint("Das Aufn."));
     EXPECT_EQ(Count(), 3);
     return;
   }
@@ -131,7 +135,7 @@ TEST_P(SecondaryDateTest, ARejectedTextStopsOneSaveAndAnyTextIsStoredAsTyped) {
   Type(FieldNamed(w, c.field), QString::fromUtf8(c.typed));
 
   if (!c.accepted) {
-    EXPECT_EQ(Save(w), QStringLiteral("Ein ") + kDateHint);
+    EXPECT_EQ(Save(w), DateHint("Ein "));
     EXPECT_EQ(Count(), 3);
   }
   // The message has cleared the mark: the next press goes through.
@@ -174,7 +178,7 @@ TEST_F(RecordSaveValidationTest, TheLastDateCheckDecidesForAllThreeFields) {
   Type(w.BackupDat(), QStringLiteral("morgen"));
   Type(w.AufnSchnitt(), QString());
   Type(w.AufnFertig(), QStringLiteral("ok"));
-  EXPECT_EQ(Save(w), QStringLiteral("Ein ") + kDateHint);
+  EXPECT_EQ(Save(w), DateHint("Ein "));
   EXPECT_EQ(Count(), 4);
 }
 
@@ -184,9 +188,9 @@ TEST_F(RecordSaveValidationTest, ARejectedDateFieldOutranksTheRecordingDateAndMi
   w.AufnDatum().SetText(QStringLiteral("gestern"));
   w.AufnOrt().SetText(QString());
   Type(w.AufnSchnitt(), QStringLiteral("gestern"));
-  EXPECT_EQ(Save(w), QStringLiteral("Ein ") + kDateHint);
+  EXPECT_EQ(Save(w), DateHint("Ein "));
   // Once the mark is gone, the recording date is what is wrong.
-  EXPECT_EQ(Save(w), QStringLiteral("Das Aufn.") + kDateHint);
+  EXPECT_EQ(Save(w), DateHint("Das Aufn."));
   w.AufnDatum().SetText(QStringLiteral("05.03.2012"));
   EXPECT_EQ(Save(w), kMissing + Line("Ort"));
   EXPECT_EQ(Count(), 3);
