@@ -33,6 +33,7 @@ struct WindowScript {
   std::function<void(fw::Window&, fw::Control&)> bind;
   std::function<void(fw::Window&)> menuHandlers;
   std::function<void(fw::Window&)> enableMenuItems;
+  std::function<void(fw::Window&)> activate;
 };
 
 inline WindowScript& Script() {
@@ -64,7 +65,10 @@ class TestWindow : public fw::Window {
   }
   void Event_Open() override { Note(QStringLiteral("Open")); }
   void Event_Close() override { Note(QStringLiteral("Close")); }
-  void Event_Activate() override { Note(QStringLiteral("Activate")); }
+  void Event_Activate() override {
+    Note(QStringLiteral("Activate"));
+    if (Script().activate) Script().activate(*this);
+  }
   void Event_EnableMenuItems() override {
     Note(QStringLiteral("EnableMenuItems"));
     if (Script().enableMenuItems) Script().enableMenuItems(*this);
