@@ -29,6 +29,8 @@ struct PresetList {
   const char* key;  // its line in the preferences file
 };
 
+void PrintTo(const PresetList& l, std::ostream* os) { *os << l.name; }
+
 const PresetList kLists[] = {
     {"System", &MainWindow::SysMenuPref, &MainWindow::AufnSystem, &MainWindow::SysMenuText,
      &MainWindow::SysMenuAdd, &MainWindow::SysMenuDelete, &MainWindow::SysMenuDef,
@@ -239,6 +241,8 @@ struct SortCase {
   std::function<void(MainWindow&)> visit;
   bool sorted;
 };
+
+void PrintTo(const SortCase& c, std::ostream* os) { *os << c.name; }
 
 const SortCase kSortCases[] = {
     {"OnAndUntouched", true, [](MainWindow&) {}, false},

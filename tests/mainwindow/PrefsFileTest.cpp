@@ -44,6 +44,8 @@ struct PrefsCase {
   std::function<void(MainWindow&)> check = {};  // more to see after opening
 };
 
+void PrintTo(const PrefsCase& c, std::ostream* os) { *os << c.name; }
+
 void ExpectNoFormSelection(MainWindow& w) {
   EXPECT_EQ(w.AufnSystem().ListIndex(), -1);
   EXPECT_EQ(w.AufnTon().ListIndex(), -1);
@@ -169,6 +171,8 @@ struct WriteFailure {
   // Makes the writing fail; returns the path whose bytes must not change.
   std::function<QString(const QString& prefsDir)> spoil;
 };
+
+void PrintTo(const WriteFailure& f, std::ostream* os) { *os << f.name; }
 
 class PrefsWriteFailure : public MainWindowFixture,
                           public ::testing::WithParamInterface<WriteFailure> {};
