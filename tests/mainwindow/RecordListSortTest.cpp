@@ -152,6 +152,8 @@ TEST_F(RecordListFixture, SortOptionNamingNoColumnSkipsTheSort) {
     ASSERT_EQ(mw.SortOption().ListIndex(), option);
     mw.UpdateRecList();
     EXPECT_EQ(Ids(mw.RecList()), QueryOrder()) << "option " << option;
+    EXPECT_EQ(mw.RecList().SortedColumn(), 1) << "option " << option;
+    EXPECT_EQ(mw.RecList().HeadingIndex(), 1) << "option " << option;
   }
 }
 
