@@ -27,6 +27,7 @@ struct AnswerCase {
   const char* answer;  // "" closes the dialog as Escape does
   bool deletes;
 };
+void PrintTo(const AnswerCase& c, std::ostream* os) { *os << '"' << c.answer << '"'; }
 
 class ConfirmedDeleteTest : public RecordDeleteTest,
                             public ::testing::WithParamInterface<AnswerCase> {};

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <ostream>
 #include <vector>
 
 namespace klangbuch_test {
@@ -41,6 +42,10 @@ enum class Obstacle {
   kWriteLock,  // another connection keeps every writer out
   kCommit,     // another connection reads, so a transaction cannot commit
 };
+inline void PrintTo(Obstacle o, std::ostream* os) {
+  const char* const names[] = {"trigger", "write lock", "commit"};
+  *os << names[static_cast<int>(o)];
+}
 
 class RecordFormFixture : public MainWindowFixture {
  protected:

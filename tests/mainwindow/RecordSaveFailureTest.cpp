@@ -13,6 +13,9 @@ struct FailureCase {
   bool stored;  // updating a stored record, else inserting a new one
   const char* errorStart;
 };
+void PrintTo(const FailureCase& c, std::ostream* os) {
+  *os << (c.stored ? "update, " : "insert, ") << ::testing::PrintToString(c.obstacle);
+}
 
 class RecordSaveFailureTest : public RecordFormFixture,
                               public ::testing::WithParamInterface<FailureCase> {};

@@ -43,6 +43,9 @@ struct MissingCase {
   std::vector<const char*> empty;  // fields left empty
   QString lines;                   // what the message lists
 };
+void PrintTo(const MissingCase& c, std::ostream* os) {
+  for (const char* name : c.empty) *os << name << ' ';
+}
 
 class MissingFieldsTest : public RecordSaveValidationTest,
                           public ::testing::WithParamInterface<MissingCase> {};
@@ -89,6 +92,7 @@ struct DatumCase {
   const char* typed;
   const char* stored;  // nullptr: refused
 };
+void PrintTo(const DatumCase& c, std::ostream* os) { *os << '"' << c.typed << '"'; }
 
 class DatumTest : public RecordSaveValidationTest,
                   public ::testing::WithParamInterface<DatumCase> {};
@@ -124,6 +128,9 @@ struct SecondaryDateCase {
   const char* typed;
   bool accepted;
 };
+void PrintTo(const SecondaryDateCase& c, std::ostream* os) {
+  *os << c.field << " \"" << c.typed << '"';
+}
 
 class SecondaryDateTest : public RecordSaveValidationTest,
                           public ::testing::WithParamInterface<SecondaryDateCase> {};
