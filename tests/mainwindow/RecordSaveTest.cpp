@@ -95,6 +95,24 @@ TEST_F(RecordSaveTest, AnUpdateChangesOnlyItsRowAndReselectsItsPosition) {
   EXPECT_EQ(w.Focus(), &w.RecList());
 }
 
+TEST_F(RecordSaveTest, APositionPastTheEndOfTheRefilledListSelectsNothing) {
+  MainWindow& w = Open();
+  w.RecList().SetListIndex(2);
+  const QString id = w.RecList().Cell(2, 0);
+  // The other recordings go behind the program's back, so the refilled
+  // list is shorter than the remembered position.
+  Exec(QStringLiteral("DELETE FROM Aufnahmen WHERE ID <> ") + id);
+  w.AufnOrt().SetText(QStringLiteral("Passau"));
+  w.UpdateBtn().Push();
+
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(Row(id.toInt()).value(6), "Passau");
+  EXPECT_EQ(w.RecList().ListCount(), 1);
+  EXPECT_EQ(w.RecList().ListIndex(), -1);
+  EXPECT_FALSE(w.RecGroupBox().Enabled());
+  EXPECT_EQ(w.Focus(), &w.RecList());
+}
+
 TEST_F(RecordSaveTest, WithoutKeepSelAnUpdateLeavesTheRecordShownButDisabled) {
   MainWindow& w = Open();
   w.KeepSel().SetValue(false);
