@@ -47,7 +47,7 @@ struct ControlDecl {
   bool readOnly = false;
   bool multiline = false;
   bool bold = false;
-  int fontSize = 0;            // points; 0 the platform's default
+  int fontSize = 0;            // design points (pixels, as the geometry); 0 the platform's default
   unsigned textColor = 0;      // 0xRRGGBB; 0 the platform's default
   Align alignment = Align::kDefault;
   // Listbox

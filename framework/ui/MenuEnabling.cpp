@@ -144,8 +144,7 @@ bool MenuEnabling::ClaimShortcut(const QKeyEvent& event) {
   MenuItem* match = nullptr;
   for (MenuItem* root : Roots(front)) {
     ForEachLeaf(*root, [&](MenuItem& item) {
-      if (!match && !item.KeyboardShortcut.isEmpty() && ShortcutOf(item.KeyboardShortcut) == key)
-        match = &item;
+      if (!match && !item.KeyboardShortcut.isEmpty() && ActionOf(item)->shortcut() == key) match = &item;
     });
   }
   if (!match) return false;

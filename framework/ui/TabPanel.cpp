@@ -27,8 +27,10 @@ class TabPanelWidget : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* e) override {
     QWidget::resizeEvent(e);
+    // Centred over the pages: the panel may reach beyond the window's edges.
     const QSize hint = bar->sizeHint();
-    bar->setGeometry(0, 0, qMin(width(), hint.width()), hint.height());
+    const int w = qMin(width(), hint.width());
+    bar->setGeometry((width() - w) / 2, 0, w, hint.height());
   }
 
   void paintEvent(QPaintEvent*) override {

@@ -67,9 +67,14 @@ std::unique_ptr<RectControl> WithCaption(const ControlDecl& decl) {
 }
 
 void ApplyFont(QWidget& w, const ControlDecl& decl) {
-  // Set on every control, so none takes its container's font.
+  // Set on every control, so none takes its container's font. A design
+  // point is a pixel of the geometry, so a size is one in pixels too.
   QFont font = QApplication::font(&w);
-  font.setPointSizeF(decl.fontSize > 0 ? decl.fontSize : font.pointSizeF());
+  if (decl.fontSize > 0) {
+    font.setPixelSize(decl.fontSize);
+  } else {
+    font.setPointSizeF(font.pointSizeF());
+  }
   font.setBold(decl.bold);
   w.setFont(font);
   if (decl.textColor != 0) {
