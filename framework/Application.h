@@ -77,7 +77,10 @@ void ResetRuntimeForTesting();
 
 // Runs one event handler: an exception that escapes it goes to
 // RuntimeUnhandledException. Every entry from the window system into
-// program code passes here.
+// program code passes here; window-system events that arrive while a
+// handler runs (activation, close) wait until the outermost one returns.
+// A value the program sets raises its control's event inline instead, so an
+// exception there travels back to the program's caller.
 void Dispatch(const std::function<void()>& handler);
 
 }  // namespace fw

@@ -18,8 +18,9 @@
 //
 // Every way of closing (the close box, Close(), FileQuit, the window
 // manager) runs Event_Close exactly once; a closed window counts as gone at
-// once and is created anew at its next SharedInstance. A hidden window keeps
-// all its state.
+// once and is created anew at its next SharedInstance; the layer deletes a
+// window it made once no handler runs. A window without a close box ignores
+// the window system's close request. A hidden window keeps all its state.
 
 #include "framework/ControlDecl.h"
 #include "framework/Controls.h"
