@@ -9,6 +9,7 @@
 #include "search/SearchWindow.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QStringList>
@@ -98,11 +99,19 @@ TEST_F(MainWindowLifecycle, MenuItemNamedFindsTheSharedItemAndRejectsUnknownName
   EXPECT_THROW(w.MenuItemNamed(u"NoSuchItem"_s), fw::NilObjectException);
 }
 
+// The window system activates the window: Event_Activate, then a menu
+// update.
+void Activate(MainWindow& w) {
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(w.widget(), &activate);
+  QCoreApplication::processEvents();
+}
+
 TEST_F(MainWindowLifecycle, ActivationNamesSelectAllForTheRecordList) {
   MainWindow& w = OpenMainWindow();
   fw::MenuItem& selectAll = w.MenuItemNamed(u"EditSelectAll"_s);
   selectAll.SetText(u"Alle Auswählen"_s);
-  w.Event_Activate();
+  Activate(w);
   EXPECT_EQ(selectAll.Text(), u"Alle Datensätze"_s);
 }
 
@@ -115,10 +124,11 @@ TEST_F(MainWindowLifecycle, SelectAllIsAvailableExactlyWhileASearchConditionIsSe
   };
   for (Case c : {Case{"", false}, Case{"Titel = 'x'", true}, Case{"", false}}) {
     filter = QString::fromUtf8(c.filter);
-    w.Event_EnableMenuItems();
+    Activate(w);
     EXPECT_EQ(w.MenuItemNamed(u"EditSelectAll"_s).Enabled(), c.enabled) << c.filter;
-    for (const QString& name : {u"FileClose"_s, u"FilePageSetup"_s, u"EditNew"_s})
+    for (const QString& name : {u"FileClose"_s, u"FilePageSetup"_s, u"EditNew"_s}) {
       EXPECT_TRUE(w.MenuItemNamed(name).Enabled()) << name.toStdString();
+    }
   }
   filter.clear();
 }
@@ -163,7 +173,12 @@ INSTANTIATE_TEST_SUITE_P(
                        w.Close();
                        w.Close();
                      }},
-        WayOfClosing{"FileClose", [](CountingWindow& w) { (*w.MenuHandler(u"FileClose"_s))(); }},
+        WayOfClosing{"FileCloseHandler",
+                     [](CountingWindow& w) { (*w.MenuHandler(u"FileClose"_s))(); }},
+        WayOfClosing{"FileCloseItem",
+                     [](CountingWindow& w) {
+                       w.MenuItemNamed(u"FileClose"_s).action()->trigger();
+                     }},
         WayOfClosing{"CloseBox",
                      [](CountingWindow& w) {
                        QCloseEvent e;
