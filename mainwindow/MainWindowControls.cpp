@@ -196,9 +196,10 @@ std::vector<ControlDecl> BuildDeclaration() {
       {.cls = kLabel, .name = label, .index = 13, .left = 36, .top = 448, .width = 82,
        .height = 20, .parent = form, .page = kEingabe, .locks = kForm, .text = u"Ort"_s,
        .fontSize = 12, .alignment = Align::kLeft},
+      // One point smaller than its neighbours: at 12 it is clipped in its width.
       {.cls = kLabel, .name = label, .index = 14, .left = 36, .top = 538, .width = 82,
        .height = 20, .parent = form, .page = kEingabe, .locks = kForm,
-       .text = u"Bemerkungen"_s, .fontSize = 12, .alignment = Align::kLeft},
+       .text = u"Bemerkungen"_s, .fontSize = 11, .alignment = Align::kLeft},
       // 35
       {.cls = kLabel, .name = label, .index = 17, .left = 433, .top = 419, .width = 82,
        .height = 20, .parent = form, .page = kEingabe, .locks = kForm, .text = u"1. Schnitt"_s,
