@@ -130,10 +130,19 @@ int main(int argc, char** argv) {
 
   const char* const columns[] = {"ID", "Datum (descending)", "Titel", "Interpret",
                                  "Redaktion", "Prod.Nr.", "Ort"};
+  // Each re-sort starts from the order of another column, as a click on a
+  // heading does.
+  const auto sortBy = [&](fw::Integer column) {
+    mw.SortOption().SetListIndex(column);
+    mw.ApplyOptionSort(list);
+  };
   for (fw::Integer c = 0; c < 7; ++c) {
-    mw.SortOption().SetListIndex(c);
-    const double ms = Best([&] { mw.ApplyOptionSort(list); });
-    Line(qPrintable(u"re-sort by "_s + QString::fromUtf8(columns[c])), ms);
+    double best = 1e300;
+    for (int run = 0; run < kRuns; ++run) {
+      sortBy((c + 2) % 7);
+      best = std::min(best, Milliseconds([&] { sortBy(c); }));
+    }
+    Line(qPrintable(u"re-sort by "_s + QString::fromUtf8(columns[c])), best);
   }
 
   const double bare = BareQuery(file);

@@ -180,5 +180,14 @@ class MainWindow : public fw::Window {
   fw::Date finaldate;
   fw::Date bupdate;
 
+  // While ApplyOptionSort sorts RecList by ID or date: each row's key, taken
+  // once per row instead of twice per comparison (RecordList.cpp).
+  struct SortKeys {
+    const fw::Listbox* list = nullptr;
+    fw::Integer column = -1;
+    std::vector<fw::Integer> keys;  // by row number before the sort
+  };
+  SortKeys sortKeys;
+
   friend class MainWindowTestAccess;
 };

@@ -9,7 +9,7 @@
 #include "framework/Runtime.h"
 #include "search/SearchWindow.h"
 
-#include <QStringView>
+#include <QChar>
 
 using namespace Qt::StringLiterals;
 
@@ -18,40 +18,59 @@ namespace {
 constexpr fw::Integer kColumnCount = 7;
 constexpr fw::Integer kDateColumn = 1;
 
+// A piece of a text, read in place: the sort key is taken millions of
+// times per sort, so reading it must neither allocate nor pay for QString's
+// checks on every character.
+struct Piece {
+  const char16_t* at;
+  qsizetype size;
+};
+
+Piece Whole(const fw::String& s) {
+  return {reinterpret_cast<const char16_t*>(s.constData()), s.size()};
+}
+
 // Characters are code points, as fw::Mid and fw::Right count them: a
 // surrogate pair is one character.
-bool PairAt(QStringView s, qsizetype i) {
-  return i >= 0 && i + 1 < s.size() && s[i].isHighSurrogate() && s[i + 1].isLowSurrogate();
+bool PairAt(Piece s, qsizetype i) {
+  return i >= 0 && i + 1 < s.size && QChar::isHighSurrogate(s.at[i]) &&
+         QChar::isLowSurrogate(s.at[i + 1]);
 }
 
-// fw::Mid(s, start, n) and fw::Right(s, n) as views: the sort key is taken
-// millions of times per sort, so it must not allocate.
-QStringView MidView(QStringView s, qsizetype start, qsizetype n) {
+// fw::Mid(s, start, n) and fw::Right(s, n), in place.
+Piece Mid(Piece s, qsizetype start, qsizetype n) {
   qsizetype begin = 0;
-  for (qsizetype skip = start - 1; skip > 0 && begin < s.size(); --skip)
+  for (qsizetype skip = start - 1; skip > 0 && begin < s.size; --skip)
     begin += PairAt(s, begin) ? 2 : 1;
   qsizetype end = begin;
-  for (; n > 0 && end < s.size(); --n) end += PairAt(s, end) ? 2 : 1;
-  return s.sliced(begin, end - begin);
+  for (; n > 0 && end < s.size; --n) end += PairAt(s, end) ? 2 : 1;
+  return {s.at + begin, end - begin};
 }
 
-QStringView RightView(QStringView s, qsizetype n) {
-  qsizetype begin = s.size();
+Piece Right(Piece s, qsizetype n) {
+  qsizetype begin = s.size;
   for (; n > 0 && begin > 0; --n) begin -= PairAt(s, begin - 2) ? 2 : 1;
-  return s.sliced(begin);
+  return {s.at + begin, s.size - begin};
 }
 
 // fw::Val of a short piece: the signed decimal number it begins with
 // (leading blanks skipped), 0 when there is none.
-fw::Integer ValOf(QStringView s) {
+fw::Integer Val(Piece s) {
   qsizetype i = 0;
-  while (i < s.size() && (s[i] == u' ' || s[i] == u'\t')) ++i;
+  while (i < s.size && (s.at[i] == u' ' || s.at[i] == u'\t')) ++i;
   bool negative = false;
-  if (i < s.size() && (s[i] == u'-' || s[i] == u'+')) negative = s[i++] == u'-';
+  if (i < s.size && (s.at[i] == u'-' || s.at[i] == u'+')) negative = s.at[i++] == u'-';
   fw::Integer value = 0;
-  for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i)
-    value = value * 10 + (s[i].unicode() - u'0');
+  for (; i < s.size && s.at[i] >= u'0' && s.at[i] <= u'9'; ++i)
+    value = value * 10 + (s.at[i] - u'0');
   return negative ? -value : value;
+}
+
+// The number RecList_CompareRows orders `row` by in `column` (0 or 1).
+fw::Integer RowKey(const MainWindow& w, const fw::Listbox& list, fw::Integer row,
+                   fw::Integer column) {
+  const fw::String cell = list.Cell(row, column);
+  return column == 0 ? fw::Val(cell) : w.DateAsInt(cell);
 }
 
 }  // namespace
@@ -104,21 +123,33 @@ void MainWindow::ApplyOptionSort(fw::Listbox& list) {
   list.SetHeadingIndex(c);
   list.SetSortedColumn(c);
   list.SetColumnSortDirection(c, c == kDateColumn ? -1 : 1);
+  // A sort compares each row some twenty times, and reading a row's cell
+  // costs far more than comparing two numbers: RecList_CompareRows takes
+  // the ID and date keys made here, once per row. The list numbers the rows
+  // as they stood before the sort, so the keys hold throughout. Another
+  // window's list has a comparison of its own.
+  struct Forget {
+    SortKeys& keys;
+    ~Forget() { keys = SortKeys(); }
+  } forget{sortKeys};
+  if (&list == &RecList() && c <= kDateColumn) {
+    sortKeys.list = &list;
+    sortKeys.column = c;
+    sortKeys.keys.resize(list.ListCount());
+    for (fw::Integer row = 0; row < list.ListCount(); ++row) {
+      fw::BackgroundTask();
+      sortKeys.keys[row] = RowKey(*this, list, row, c);
+    }
+  }
   list.Sort();
 }
 
 bool MainWindow::RecList_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2,
                                      fw::Integer column, fw::Integer& result) {
-  fw::Integer a, b;
-  if (column == 0) {
-    a = fw::Val(me.Cell(row1, 0));
-    b = fw::Val(me.Cell(row2, 0));
-  } else if (column == kDateColumn) {
-    a = DateAsInt(me.Cell(row1, kDateColumn));
-    b = DateAsInt(me.Cell(row2, kDateColumn));
-  } else {
-    return false;
-  }
+  if (column != 0 && column != kDateColumn) return false;
+  const bool kept = sortKeys.list == &me && sortKeys.column == column;
+  const fw::Integer a = kept ? sortKeys.keys[row1] : RowKey(*this, me, row1, column);
+  const fw::Integer b = kept ? sortKeys.keys[row2] : RowKey(*this, me, row2, column);
   // Equal keys compare equal, so the sort gets a consistent order.
   result = a > b ? 1 : (a < b ? -1 : 0);
   return true;
@@ -127,11 +158,12 @@ bool MainWindow::RecList_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Inte
 // Day, month and two-digit year read by position; the year is 20yy up to
 // today's year and 19yy above it, so keys grow across the century.
 fw::Integer MainWindow::DateAsInt(const fw::String& s) const {
-  fw::Integer yy = ValOf(RightView(s, 2));
+  const Piece text = Whole(s);
+  fw::Integer yy = Val(Right(text, 2));
   if (yy <= today.Year() - 2000) yy += 100;
   fw::Integer key = yy * 10000;
-  key += ValOf(MidView(s, 4, 2)) * 100;
-  key += ValOf(MidView(s, 1, 2));
+  key += Val(Mid(text, 4, 2)) * 100;
+  key += Val(Mid(text, 1, 2));
   return key;
 }
 
