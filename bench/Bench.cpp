@@ -75,7 +75,6 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir programDir, prefsDir;
   qputenv("XDG_CONFIG_HOME", prefsDir.path().toUtf8());
-  fw::RuntimeInit(argc, argv);
   fw::SetApplicationFolder(programDir.path());
   fw::ScriptedDialogs dialogs;  // nothing may wait on a modal dialog
 
@@ -96,7 +95,8 @@ int main(int argc, char** argv) {
   std::printf("Klangbuch record list, %d recordings (%s build, offscreen)\n", count, build);
   Line("writing the file (not a target)", writing);
 
-  const double startup = Milliseconds([] {
+  const double startup = Milliseconds([&] {
+    fw::RuntimeInit(argc, argv);
     InitApplication();
     fw::RunFrameworkInitialization(&OnFrameworkInitialized);
     LetTheViewCatchUp();
