@@ -31,10 +31,7 @@ bool ReadStoredDate(const String& s, fw::Date& d) {
   if (s.size() != 10 || s[4] != u'-' || s[7] != u'-') return false;
   const String y = fw::Mid(s, 1, 4), m = fw::Mid(s, 6, 2), day = fw::Mid(s, 9, 2);
   if (!AllDigits(y) || !AllDigits(m) || !AllDigits(day)) return false;
-  fw::Date candidate;
-  candidate.SetYear(fw::Val(y));
-  candidate.SetMonth(fw::Val(m));
-  candidate.SetDay(fw::Val(day));
+  const fw::Date candidate(fw::Val(y), fw::Val(m), fw::Val(day));
   if (!candidate.IsValid()) return false;
   d = candidate;
   return true;
@@ -45,10 +42,7 @@ bool ReadDottedDate(const String& s, fw::Date& d) {
   if (s.size() != 10 || s[2] != u'.' || s[5] != u'.') return false;
   const String day = fw::Left(s, 2), m = fw::Mid(s, 4, 2), y = fw::Mid(s, 7, 4);
   if (!AllDigits(day) || !AllDigits(m) || !AllDigits(y)) return false;
-  fw::Date candidate;
-  candidate.SetDay(fw::Val(day));
-  candidate.SetMonth(fw::Val(m));
-  candidate.SetYear(fw::Val(y));
+  const fw::Date candidate(fw::Val(y), fw::Val(m), fw::Val(day));
   if (!candidate.IsValid()) return false;
   d = candidate;
   return true;
@@ -126,7 +120,8 @@ String App::EscapeSQLData(const String& s) {
 // "05.03.12", "ja") comes back unchanged, so no remark or digit is lost and
 // a two-digit year is never read as the year 12.
 String App::ConvertDate(const String& s, fw::Integer mode) {
-  fw::Date d;
+  // Any day will do as the start: the result never depends on the clock.
+  fw::Date d(2000, 1, 1);
   if (!s.isEmpty() && fw::InStr(s, QStringLiteral("-")) > 0 && mode < 2)
     return ReadStoredDate(s, d) ? d.AbbreviatedDate() : s;
   if (!s.isEmpty() && fw::InStr(s, QStringLiteral(".")) > 0 && mode != 1) {

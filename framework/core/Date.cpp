@@ -13,6 +13,31 @@ String Padded(Integer n, int width) {
   return n < 0 ? u'-' + digits : digits;
 }
 
+// Appends n with at least `width` digits. The common case (a part that
+// fits its width) writes the digits straight into the text: the record list
+// formats one date per row.
+void AppendPadded(String& out, Integer n, int width) {
+  int limit = 1;
+  for (int i = 0; i < width; ++i) limit *= 10;
+  if (n < 0 || n >= limit) {
+    out += Padded(n, width);
+    return;
+  }
+  for (int divisor = limit / 10; divisor > 0; divisor /= 10)
+    out += QChar(u'0' + (n / divisor) % 10);
+}
+
+String Joined(Integer a, int widthA, QChar sep, Integer b, int widthB, Integer c, int widthC) {
+  String out;
+  out.reserve(widthA + widthB + widthC + 2);
+  AppendPadded(out, a, widthA);
+  out += sep;
+  AppendPadded(out, b, widthB);
+  out += sep;
+  AppendPadded(out, c, widthC);
+  return out;
+}
+
 }  // namespace
 
 Date::Date() : Date(Now()) {}
@@ -36,15 +61,15 @@ bool Date::IsValid() const { return QDate::isValid(year_, month_, day_); }
 // The texts show the parts as stored, so a date that names no real day
 // still gives a text instead of failing.
 String Date::SQLDate() const {
-  return Padded(year_, 4) + u'-' + Padded(month_, 2) + u'-' + Padded(day_, 2);
+  return Joined(year_, 4, u'-', month_, 2, day_, 2);
 }
 
 String Date::AbbreviatedDate() const {
-  return Padded(day_, 2) + u'.' + Padded(month_, 2) + u'.' + Padded(year_, 4);
+  return Joined(day_, 2, u'.', month_, 2, year_, 4);
 }
 
 String Date::ShortDate() const {
-  return Padded(day_, 2) + u'.' + Padded(month_, 2) + u'.' + Padded(qAbs(year_ % 100), 2);
+  return Joined(day_, 2, u'.', month_, 2, qAbs(year_ % 100), 2);
 }
 
 bool Date::operator==(const Date& other) const {

@@ -60,9 +60,13 @@ std::optional<FolderItem> ScriptedDialogs::SaveFile(const String& filter, const 
 
 std::optional<FolderItem> ScriptedDialogs::NextFileAnswer() {
   if (fileAnswers_.empty()) return std::nullopt;
-  std::optional<FolderItem> answer = std::move(fileAnswers_.front());
+  // Copied out as a plain item: moving the optional itself trips a false
+  // maybe-uninitialized warning in GCC 12's optimiser.
+  const bool cancelled = !fileAnswers_.front().has_value();
+  const FolderItem item = cancelled ? FolderItem() : *fileAnswers_.front();
   fileAnswers_.pop_front();
-  return answer;
+  if (cancelled) return std::nullopt;
+  return item;
 }
 
 }  // namespace fw
