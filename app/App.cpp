@@ -11,12 +11,6 @@ using fw::String;
 
 namespace {
 
-const char* const kCreateTable =
-    "create table Aufnahmen (Datum date, ProdNr varchar, Titel varchar, Redaktion varchar, "
-    "Format varchar, Interpret varchar, Ort varchar, Schnitt date, Fertig date, Backup varchar, "
-    "BackupDat date, BelegCD boolean, Bemerkung varchar, System varchar, Surr boolean, "
-    "Technik varchar, ID integer NOT NULL PRIMARY KEY)";
-
 // "dddd" digits only.
 bool AllDigits(const String& s) {
   for (QChar c : s) {
@@ -49,6 +43,12 @@ bool ReadDottedDate(const String& s, fw::Date& d) {
 }
 
 }  // namespace
+
+const char* const App::CreateTableStatement =
+    "create table Aufnahmen (Datum date, ProdNr varchar, Titel varchar, Redaktion varchar, "
+    "Format varchar, Interpret varchar, Ort varchar, Schnitt date, Fertig date, Backup varchar, "
+    "BackupDat date, BelegCD boolean, Bemerkung varchar, System varchar, Surr boolean, "
+    "Technik varchar, ID integer NOT NULL PRIMARY KEY)";
 
 App::App() = default;
 
@@ -85,7 +85,7 @@ void App::CreateDatabaseFile() {
     fw::Quit(0);
     return;
   }
-  KlangDB->SQLExecute(QString::fromLatin1(kCreateTable));
+  KlangDB->SQLExecute(QString::fromLatin1(CreateTableStatement));
 }
 
 void App::Event_Close() {

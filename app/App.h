@@ -16,6 +16,9 @@ class App : public fw::Application {
   // The registered application object.
   static App& SharedInstance();
 
+  // The one statement that makes the table Aufnahmen in a new file.
+  static const char* const CreateTableStatement;
+
   std::unique_ptr<fw::SQLiteDatabase> KlangDB;
   std::unique_ptr<fw::PrinterSetup> p;
 

@@ -1,5 +1,7 @@
 #include "bench/RecordingsFile.h"
 
+#include "app/App.h"
+
 #include "framework/Database.h"
 #include "framework/Date.h"
 
@@ -11,12 +13,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The table exactly as the program creates it.
-const char* const kCreateTable =
-    "create table Aufnahmen (Datum date, ProdNr varchar, Titel varchar, Redaktion varchar, "
-    "Format varchar, Interpret varchar, Ort varchar, Schnitt date, Fertig date, Backup varchar, "
-    "BackupDat date, BelegCD boolean, Bemerkung varchar, System varchar, Surr boolean, "
-    "Technik varchar, ID integer NOT NULL PRIMARY KEY)";
-
 const std::array kTitleStarts = {
     u"Die Zauberflöte"_s, u"Märchen vom Glück"_s, u"Hörspiel: Der Schüler"_s,
     u"Lieder für Chor"_s, u"Klaviersonate"_s,     u"Fröhliche Weihnacht"_s,
@@ -104,7 +100,7 @@ bool WriteRecordingsFile(const fw::String& path, int count, fw::String& error) {
     error = db.ErrorMessage();
     return false;
   }
-  db.SQLExecute(QString::fromLatin1(kCreateTable));
+  db.SQLExecute(QString::fromLatin1(App::CreateTableStatement));
   if (!db.Error()) db.SQLExecute(u"begin transaction"_s);
   Generator g(20261210);
   for (int i = 0; i < count && !db.Error(); ++i) db.InsertRecord(u"Aufnahmen"_s, Recording(g));

@@ -26,12 +26,6 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace klangbuch_test {
 
-inline const char* const kCreateTable =
-    "create table Aufnahmen (Datum date, ProdNr varchar, Titel varchar, Redaktion varchar, "
-    "Format varchar, Interpret varchar, Ort varchar, Schnitt date, Fertig date, Backup varchar, "
-    "BackupDat date, BelegCD boolean, Bemerkung varchar, System varchar, Surr boolean, "
-    "Technik varchar, ID integer NOT NULL PRIMARY KEY)";
-
 class KlangbuchFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -58,7 +52,7 @@ class KlangbuchFixture : public ::testing::Test {
     fw::SQLiteDatabase db;
     db.DatabaseFile = fw::FolderItem(DatabasePath());
     ASSERT_TRUE(db.CreateDatabaseFile());
-    db.SQLExecute(QString::fromLatin1(kCreateTable));
+    db.SQLExecute(QString::fromLatin1(App::CreateTableStatement));
     ASSERT_FALSE(db.Error());
     Seed(db);
     db.Close();
