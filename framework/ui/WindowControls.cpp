@@ -274,6 +274,10 @@ bool Window::PushForKey(bool cancel) {
     auto* b = dynamic_cast<PushButton*>(control.get());
     if (!b || !(cancel ? b->Cancel() : b->Default())) continue;
     if (!b->widget()->isEnabled() || !b->widget()->isVisibleTo(d->widget)) continue;
+    // The key pushes the button as a click would: a button that takes the
+    // focus on a click takes it first, so the field being left runs its
+    // LostFocus check before the button's Action.
+    if (b->widget()->focusPolicy() & Qt::ClickFocus) b->widget()->setFocus(Qt::MouseFocusReason);
     ui::RaiseFromUser(*b, b->Action);
     return true;
   }

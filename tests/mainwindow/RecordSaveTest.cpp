@@ -205,5 +205,22 @@ TEST_F(RecordSaveTest, AClickOnTheButtonChecksTheDateFieldItLeaves) {
   EXPECT_EQ(Count(), 3);
 }
 
+// Return in a date field pushes the button as a click does: the field is
+// checked before the save, so a rejected date is refused, not stored.
+TEST_F(RecordSaveTest, ReturnInADateFieldChecksItBeforeTheSave) {
+  MainWindow& w = Open();
+  w.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
+  FillNew(w);
+  w.AufnSchnitt().SetFocus();
+  w.AufnSchnitt().SetText(QStringLiteral("32.01.2012"));
+  QTest::keyClick(w.AufnSchnitt().widget(), Qt::Key_Return);
+
+  const std::vector<fw::ShownDialog> shown = MessageDialogs();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].explanation.startsWith(QStringLiteral("Ein Datum wurde nicht erkannt")));
+  EXPECT_EQ(Count(), 3);
+}
+
 }  // namespace
 }  // namespace klangbuch_test
