@@ -76,7 +76,9 @@ class Listbox : public RectControl {
   std::function<void()> DoubleClick;
   // Rows row1 and row2 compared in `column`: return true after setting
   // result (< 0 row1 first, > 0 row2 first, 0 equal); false lets the list
-  // compare the cell texts.
+  // compare the cell texts. During one Sort the rows are not moved: row1 and
+  // row2 are row numbers of the order before the sort, so a handler may
+  // take keys by row number once and compare those.
   std::function<bool(Integer row1, Integer row2, Integer column, Integer& result)> CompareRows;
 
  private:

@@ -50,6 +50,8 @@ std::unique_ptr<RectControl> NewTextField(const ControlDecl& decl) {
 std::unique_ptr<RectControl> NewListbox(const ControlDecl& decl) {
   auto list = std::make_unique<Listbox>();
   list->SetColumnCount(decl.columnCount);
+  list->SetHasHeading(decl.hasHeading);
+  list->SetColumnsResizable(decl.columnsResizable);
   if (decl.hasHeading) {
     for (size_t i = 0; i < decl.items.size(); ++i) list->SetHeading(static_cast<Integer>(i), decl.items[i]);
   }
