@@ -10,10 +10,14 @@
 // fold case, and both use the same Unicode rule (QString::toUpper).
 
 #include <QString>
+#include <QStringView>
 
 namespace fw {
 
 using String = QString;
+// A piece of a String, read in place: the record list reads parts of a date
+// millions of times in one sort, and must not allocate for each.
+using StringView = QStringView;
 using Integer = int;
 
 // The platform's line end, used to join the lines of a message. A dynamic
@@ -25,6 +29,11 @@ String Right(const String& s, Integer n);
 String Mid(const String& s, Integer start);             // from start to the end
 String Mid(const String& s, Integer start, Integer n);  // n characters from start
 Integer Len(const String& s);
+// The same, without copying: the pieces refer to s.
+StringView Left(StringView s, Integer n);
+StringView Right(StringView s, Integer n);
+StringView Mid(StringView s, Integer start, Integer n);
+Integer Len(StringView s);
 // Position (from 1) of the first `find` in s, 0 when absent or when find is "".
 Integer InStr(const String& s, const String& find);
 Integer InStr(Integer start, const String& s, const String& find);
@@ -40,6 +49,7 @@ String ReplaceAll(const String& s, const String& find, const String& by);
 // The signed decimal integer that s begins with (leading blanks skipped),
 // 0 when there is none; saturates at the Integer range instead of overflowing.
 Integer Val(const String& s);
+Integer Val(StringView s);
 
 String Str(Integer n);
 String Str(long n);  // qsizetype on 64-bit Linux

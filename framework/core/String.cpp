@@ -9,20 +9,20 @@ const String EndOfLine = QStringLiteral("\n");
 namespace {
 
 // Characters are code points: a surrogate pair counts once and is never cut.
-bool IsPairAt(const String& s, qsizetype i) {
+bool IsPairAt(StringView s, qsizetype i) {
   return s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate();
 }
 
 // UTF-16 offset reached by stepping `chars` characters from offset `from`,
 // stopping at the end.
-qsizetype Advance(const String& s, qsizetype from, qsizetype chars) {
+qsizetype Advance(StringView s, qsizetype from, qsizetype chars) {
   qsizetype i = from;
   for (; chars > 0 && i < s.size(); --chars) i += IsPairAt(s, i) ? 2 : 1;
   return i;
 }
 
 // Number of characters in the first `offset` UTF-16 units of s.
-Integer CharsBefore(const String& s, qsizetype offset) {
+Integer CharsBefore(StringView s, qsizetype offset) {
   Integer n = 0;
   for (qsizetype i = 0; i < offset; ++n) i += IsPairAt(s, i) ? 2 : 1;
   return n;
@@ -45,24 +45,30 @@ bool FieldBounds(const String& s, const String& sep, Integer n, qsizetype& begin
 
 }  // namespace
 
-String Left(const String& s, Integer n) { return s.left(Advance(s, 0, n)); }
+StringView Left(StringView s, Integer n) { return s.left(Advance(s, 0, n)); }
 
-String Right(const String& s, Integer n) {
+StringView Right(StringView s, Integer n) {
   const Integer len = Len(s);
   if (n >= len) return s;
   return s.mid(Advance(s, 0, len - qMax(n, 0)));
 }
 
-String Mid(const String& s, Integer start) {
-  return s.mid(Advance(s, 0, qMax(start, 1) - 1));
-}
-
-String Mid(const String& s, Integer start, Integer n) {
+StringView Mid(StringView s, Integer start, Integer n) {
   const qsizetype begin = Advance(s, 0, qMax(start, 1) - 1);
   return s.mid(begin, Advance(s, begin, n) - begin);
 }
 
-Integer Len(const String& s) { return CharsBefore(s, s.size()); }
+Integer Len(StringView s) { return CharsBefore(s, s.size()); }
+
+String Left(const String& s, Integer n) { return Left(StringView(s), n).toString(); }
+String Right(const String& s, Integer n) { return Right(StringView(s), n).toString(); }
+String Mid(const String& s, Integer start) {
+  return s.mid(Advance(s, 0, qMax(start, 1) - 1));
+}
+String Mid(const String& s, Integer start, Integer n) {
+  return Mid(StringView(s), start, n).toString();
+}
+Integer Len(const String& s) { return Len(StringView(s)); }
 
 Integer InStr(const String& s, const String& find) { return InStr(1, s, find); }
 
@@ -91,7 +97,9 @@ String ReplaceAll(const String& s, const String& find, const String& by) {
   return String(s).replace(find, by, Qt::CaseSensitive);
 }
 
-Integer Val(const String& s) {
+Integer Val(const String& s) { return Val(StringView(s)); }
+
+Integer Val(StringView s) {
   qsizetype i = 0;
   while (i < s.size() && (s[i] == u' ' || s[i] == u'\t')) ++i;
   bool negative = false;
