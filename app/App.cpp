@@ -6,40 +6,27 @@
 #include "framework/Menu.h"
 #include "framework/Runtime.h"
 
+#include <optional>
+
 using fw::EndOfLine;
 using fw::String;
 
 namespace {
 
-// "dddd" digits only.
-bool AllDigits(const String& s) {
-  for (QChar c : s) {
-    if (c < u'0' || c > u'9') return false;
+// A text that has exactly the shape `shape` ('d' a digit, anything else
+// itself) and names a real day, read from the 1-based positions of its
+// year (four digits), month and day (two each).
+std::optional<fw::Date> ExactDate(const String& s, QStringView shape, fw::Integer yearAt,
+                                  fw::Integer monthAt, fw::Integer dayAt) {
+  if (s.size() != shape.size()) return std::nullopt;
+  for (qsizetype i = 0; i < s.size(); ++i) {
+    const bool fits = shape[i] == u'd' ? (s[i] >= u'0' && s[i] <= u'9') : s[i] == shape[i];
+    if (!fits) return std::nullopt;
   }
-  return true;
-}
-
-// The date a text names when it has exactly the shape of the stored form
-// "YYYY-MM-DD" and names a real day.
-bool ReadStoredDate(const String& s, fw::Date& d) {
-  if (s.size() != 10 || s[4] != u'-' || s[7] != u'-') return false;
-  const String y = fw::Mid(s, 1, 4), m = fw::Mid(s, 6, 2), day = fw::Mid(s, 9, 2);
-  if (!AllDigits(y) || !AllDigits(m) || !AllDigits(day)) return false;
-  const fw::Date candidate(fw::Val(y), fw::Val(m), fw::Val(day));
-  if (!candidate.IsValid()) return false;
-  d = candidate;
-  return true;
-}
-
-// The same for the dotted form "DD.MM.YYYY".
-bool ReadDottedDate(const String& s, fw::Date& d) {
-  if (s.size() != 10 || s[2] != u'.' || s[5] != u'.') return false;
-  const String day = fw::Left(s, 2), m = fw::Mid(s, 4, 2), y = fw::Mid(s, 7, 4);
-  if (!AllDigits(day) || !AllDigits(m) || !AllDigits(y)) return false;
-  const fw::Date candidate(fw::Val(y), fw::Val(m), fw::Val(day));
-  if (!candidate.IsValid()) return false;
-  d = candidate;
-  return true;
+  const fw::Date d(fw::Val(fw::Mid(s, yearAt, 4)), fw::Val(fw::Mid(s, monthAt, 2)),
+                   fw::Val(fw::Mid(s, dayAt, 2)));
+  if (!d.IsValid()) return std::nullopt;
+  return d;
 }
 
 }  // namespace
@@ -120,12 +107,12 @@ String App::EscapeSQLData(const String& s) {
 // "05.03.12", "ja") comes back unchanged, so no remark or digit is lost and
 // a two-digit year is never read as the year 12.
 String App::ConvertDate(const String& s, fw::Integer mode) {
-  // Any day will do as the start: the result never depends on the clock.
-  fw::Date d(2000, 1, 1);
-  if (!s.isEmpty() && fw::InStr(s, QStringLiteral("-")) > 0 && mode < 2)
-    return ReadStoredDate(s, d) ? d.AbbreviatedDate() : s;
+  if (!s.isEmpty() && fw::InStr(s, QStringLiteral("-")) > 0 && mode < 2) {
+    const std::optional<fw::Date> d = ExactDate(s, u"dddd-dd-dd", 1, 6, 9);
+    return d ? d->AbbreviatedDate() : s;
+  }
   if (!s.isEmpty() && fw::InStr(s, QStringLiteral(".")) > 0 && mode != 1) {
-    if (ReadDottedDate(s, d)) return d.SQLDate();
+    if (const std::optional<fw::Date> d = ExactDate(s, u"dd.dd.dddd", 7, 4, 1)) return d->SQLDate();
   }
   return s;
 }
