@@ -5,8 +5,6 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/PresetLists.h"
 
-#include "framework/Runtime.h"
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -31,24 +29,6 @@ void AddEntry(fw::PopupMenu& list, fw::TextField& field) {
 }
 
 }  // namespace
-
-namespace presets {
-
-void CopyEntries(const fw::PopupMenu& from, fw::PopupMenu& to) {
-  to.DeleteAllRows();
-  for (fw::Integer i = 0; i < from.ListCount(); ++i) {
-    fw::BackgroundTask();
-    to.AddRow(from.List(i));
-  }
-}
-
-fw::String OneLine(const fw::String& text) {
-  fw::String line = text;
-  for (const QChar c : {u'\t', u'\r', u'\n'}) line.replace(c, u' ');
-  return line;
-}
-
-}  // namespace presets
 
 void MainWindow::FillOptionPopups() {
   presets::CopyEntries(AufnSystem(), SysMenuPref());

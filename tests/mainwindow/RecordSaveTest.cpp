@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 namespace klangbuch_test {
 namespace {
 
@@ -187,39 +189,37 @@ TEST_F(RecordSaveTest, ReturnSavesOnlyWhileTheFormIsEnabledAndShown) {
   EXPECT_EQ(Row(3).value(2), "per Return");
 }
 
-// A click moves the focus to the button first, so the field it leaves is
-// checked before the save reads the mark.
-TEST_F(RecordSaveTest, AClickOnTheButtonChecksTheDateFieldItLeaves) {
+// A click on the button and Return in the field both move the focus to the
+// button first, so the date field being left is checked before the save
+// reads the mark: a rejected date is refused, not stored.
+TEST_F(RecordSaveTest, LeavingADateFieldForTheSaveChecksItFirst) {
+  const struct {
+    const char* how;
+    const char* text;
+    std::function<void(MainWindow&)> save;
+  } ways[] = {
+      {"a click on the button", "bald",
+       [](MainWindow& w) { QTest::mouseClick(w.UpdateBtn().widget(), Qt::LeftButton); }},
+      {"Return in the field", "32.01.2012",
+       [](MainWindow& w) { QTest::keyClick(w.AufnSchnitt().widget(), Qt::Key_Return); }},
+  };
   MainWindow& w = Open();
   w.Show();
   // Focus changes are only reported within the active window.
   ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
-  FillNew(w);
-  w.AufnSchnitt().SetFocus();
-  w.AufnSchnitt().SetText(QStringLiteral("bald"));
-  QTest::mouseClick(w.UpdateBtn().widget(), Qt::LeftButton);
+  for (const auto& way : ways) {
+    dialogs.Clear();
+    FillNew(w);
+    w.AufnSchnitt().SetFocus();
+    w.AufnSchnitt().SetText(QString::fromUtf8(way.text));
+    way.save(w);
 
-  const std::vector<fw::ShownDialog> shown = MessageDialogs();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_TRUE(shown[0].explanation.startsWith(QStringLiteral("Ein Datum wurde nicht erkannt")));
-  EXPECT_EQ(Count(), 3);
-}
-
-// Return in a date field pushes the button as a click does: the field is
-// checked before the save, so a rejected date is refused, not stored.
-TEST_F(RecordSaveTest, ReturnInADateFieldChecksItBeforeTheSave) {
-  MainWindow& w = Open();
-  w.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
-  FillNew(w);
-  w.AufnSchnitt().SetFocus();
-  w.AufnSchnitt().SetText(QStringLiteral("32.01.2012"));
-  QTest::keyClick(w.AufnSchnitt().widget(), Qt::Key_Return);
-
-  const std::vector<fw::ShownDialog> shown = MessageDialogs();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_TRUE(shown[0].explanation.startsWith(QStringLiteral("Ein Datum wurde nicht erkannt")));
-  EXPECT_EQ(Count(), 3);
+    const std::vector<fw::ShownDialog> shown = MessageDialogs();
+    ASSERT_EQ(shown.size(), 1u) << way.how;
+    EXPECT_TRUE(shown[0].explanation.startsWith(QStringLiteral("Ein Datum wurde nicht erkannt")))
+        << way.how;
+    EXPECT_EQ(Count(), 3) << way.how;
+  }
 }
 
 }  // namespace
