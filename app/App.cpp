@@ -23,8 +23,9 @@ std::optional<fw::Date> ExactDate(const String& s, QStringView shape, fw::Intege
     const bool fits = shape[i] == u'd' ? (s[i] >= u'0' && s[i] <= u'9') : s[i] == shape[i];
     if (!fits) return std::nullopt;
   }
-  const fw::Date d(fw::Val(fw::Mid(s, yearAt, 4)), fw::Val(fw::Mid(s, monthAt, 2)),
-                   fw::Val(fw::Mid(s, dayAt, 2)));
+  const fw::StringView text(s);  // read in place: the list fill converts every row
+  const fw::Date d(fw::Val(fw::Mid(text, yearAt, 4)), fw::Val(fw::Mid(text, monthAt, 2)),
+                   fw::Val(fw::Mid(text, dayAt, 2)));
   if (!d.IsValid()) return std::nullopt;
   return d;
 }

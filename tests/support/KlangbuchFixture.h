@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/MenuBar1.h"
+#include "app/Startup.h"
 #include "mainwindow/MainWindow.h"
 
 #include "framework/Application.h"
@@ -93,10 +94,9 @@ class KlangbuchFixture : public ::testing::Test {
 
   // The application object, opened as at start-up.
   App& StartApp() {
-    app = new App();
-    app->SetMenuBar(&MenuBar1::SharedInstance());
-    fw::RuntimeRegisterAppObject(app);
-    app->AddMenuHandler(QStringLiteral("AppAbout"), [a = app] { return a->AppAbout_Action(); });
+    CreateAppObject();
+    InstallAppMenuHandlers();
+    app = &App::SharedInstance();
     app->Event_Open();
     return *app;
   }
