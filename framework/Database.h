@@ -13,7 +13,8 @@
 //   primary result code and ErrorMessage its message, taken at the failure.
 // - SQLSelect and SQLExecute run exactly one statement: anything after it but
 //   blanks, semicolons and comments sets Error and runs nothing.
-// - Outside "begin transaction" every statement commits by itself.
+// - Outside "begin transaction" every statement commits by itself; a
+//   Transaction (below) holds several statements together.
 // - The connection has a Unicode-aware upper() (QString::toUpper), so a
 //   search for "müller" finds "Müller".
 
@@ -149,7 +150,8 @@ class SQLiteDatabase {
   std::unique_ptr<RecordSet> SQLSelect(const String& sql);
   void SQLExecute(const String& sql);
   void InsertRecord(const String& table, const DatabaseRecord& record);
-  // Both do nothing when no transaction is open.
+  // Both do nothing when no transaction is open. Code that opens a
+  // transaction itself uses a Transaction rather than calling them.
   void Commit();
   void Rollback();
   void Close();  // harmless when not connected
@@ -163,6 +165,7 @@ class SQLiteDatabase {
 
  private:
   friend class RecordSet;
+  friend class Transaction;
   sqlite3_stmt* prepareOne(const String& sql);
   void run(sqlite3_stmt* stmt);
   void endTransaction(const char* sql);
@@ -174,6 +177,37 @@ class SQLiteDatabase {
   bool error_ = false;
   Integer errorCode_ = 0;
   String errorMessage_;
+};
+
+// A transaction for one scope: the constructor runs "begin transaction", and
+// the destructor rolls back unless Commit succeeded, so a return or an
+// exception never leaves a transaction open.
+//
+//   fw::Transaction transaction(db);
+//   db.SQLExecute(...);
+//   if (db.Error()) { ...report...; return; }     // rolled back on return
+//   if (!transaction.Commit()) { ...report...; return; }
+//
+// Failures show in the connection's Error, as with every other call: a failed
+// begin leaves Began false (and Commit then commits nothing and returns
+// false), a failed commit returns false and keeps the transaction open until
+// the destructor rolls it back. That closing rollback leaves the connection's
+// Error as the last operation left it, and does nothing when the transaction
+// has already been ended (by App.DisplayDatabaseError's rollback, say).
+class Transaction {
+ public:
+  explicit Transaction(SQLiteDatabase& db);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  bool Began() const { return began_; }
+  bool Commit();
+
+ private:
+  SQLiteDatabase& db_;
+  bool began_ = false;
+  bool committed_ = false;
 };
 
 }  // namespace fw

@@ -18,15 +18,18 @@ void MainWindow::DeleteBtn_Action(fw::PushButton&) {
 
   App& app = App::SharedInstance();
   fw::SQLiteDatabase& db = *app.KlangDB;
-  db.SQLExecute(u"begin transaction"_s);
+  // Ends in a rollback on every early return.
+  fw::Transaction transaction(db);
   const String id = RecList().Cell(RecList().ListIndex(), 0);
   db.SQLExecute(u"DELETE FROM Aufnahmen WHERE ID = '"_s + id + u"'"_s);
   if (db.Error()) {
     app.DisplayDatabaseError(true);
     return;
   }
-  db.Commit();
-  if (db.Error()) {
+  // The commit is checked on purpose, although the delete has always taken
+  // it on trust: a commit another program's lock keeps out deletes nothing,
+  // so it is reported and the record stays shown, as it stays in the file.
+  if (!transaction.Commit()) {
     app.DisplayDatabaseError(true);
     return;
   }

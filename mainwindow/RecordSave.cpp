@@ -1,5 +1,5 @@
 // Saving the record form: the date checks of the three secondary date
-// fields, the validation, and the insert or update with its commit.
+// fields, the validation, and the insert or update.
 
 #include "mainwindow/MainWindow.h"
 
@@ -56,8 +56,9 @@ std::vector<ColumnValue> FormValues(MainWindow& w, const String& recordingDate) 
   };
 }
 
-// True when the last database call failed; then the message is shown and
-// the save's open transaction rolled back.
+// True when the last database call failed; then the message is shown. The
+// save opens no transaction of its own, so the rollback that goes with the
+// message ends only one left open by someone else.
 bool Failed(App& app) {
   if (!app.KlangDB->Error()) return false;
   app.DisplayDatabaseError(true);
@@ -152,8 +153,11 @@ void MainWindow::UpdateData() {
     position = RecList().ListIndex();
   }
 
-  // Only a committed record may leave the form; a failed commit keeps what
-  // was typed so the save can be tried again.
+  // Outside a transaction the insert or update is in the file once it has
+  // succeeded, and this commit does nothing. Within a transaction left open
+  // it is what makes the record stay, so it is checked on purpose, although
+  // the save has always taken it on trust: the form keeps what was typed
+  // until the record is really stored, and the save can be tried again.
   db.Commit();
   if (Failed(app)) return;
   if (isNew) ClearFields(true);

@@ -81,5 +81,94 @@ TEST_F(LockTest, ACommitBlockedByAReaderReportsTheLockAndKeepsTheTransaction) {
   EXPECT_EQ(scalar(*other_, kCount), QStringLiteral("1"));
 }
 
+// The scoped transaction: how each way of leaving its scope ends it.
+
+enum class Ending { kCommit, kScopeEnd, kFailedStatement, kEndedByRollback };
+struct EndingCase {
+  Ending ending;
+  bool kept;              // the insert is in the file afterwards
+  bool errorAfterScope;   // the connection's Error once the scope has ended
+};
+void PrintTo(const EndingCase& c, std::ostream* os) {
+  static const char* const kNames[] = {"commit", "scope end", "failed statement",
+                                       "ended by a rollback"};
+  *os << kNames[int(c.ending)];
+}
+
+class TransactionEndingTest : public RecordingsTest,
+                              public ::testing::WithParamInterface<EndingCase> {};
+
+TEST_P(TransactionEndingTest, KeepsTheWorkOnlyWhenCommittedAndNeverStaysOpen) {
+  const EndingCase& c = GetParam();
+  auto other = connectAgain();
+  {
+    Transaction transaction(db_);
+    ASSERT_TRUE(transaction.Began());
+    EXPECT_FALSE(db_.Error());
+    insert({{"Titel", QStringLiteral("eins")}});
+    EXPECT_EQ(scalar(*other, kCount), QStringLiteral("0"));
+    switch (c.ending) {
+      case Ending::kCommit:
+        EXPECT_TRUE(transaction.Commit());
+        EXPECT_FALSE(db_.Error());
+        break;
+      case Ending::kScopeEnd:
+        break;
+      case Ending::kFailedStatement:
+        db_.SQLExecute(QStringLiteral("INSERT INTO Nirgends VALUES (1)"));
+        break;
+      case Ending::kEndedByRollback:
+        db_.Rollback();
+        break;
+    }
+  }
+  EXPECT_EQ(db_.Error(), c.errorAfterScope);
+  if (c.errorAfterScope) {
+    EXPECT_EQ(db_.ErrorMessage(), QStringLiteral("no such table: Nirgends"));
+  }
+  EXPECT_EQ(scalar(*other, kCount), c.kept ? QStringLiteral("1") : QStringLiteral("0"));
+  // Nothing stays open: a new transaction begins.
+  Transaction next(db_);
+  EXPECT_TRUE(next.Began());
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, TransactionEndingTest,
+                         ::testing::Values(EndingCase{Ending::kCommit, true, false},
+                                           EndingCase{Ending::kScopeEnd, false, false},
+                                           EndingCase{Ending::kFailedStatement, false, true},
+                                           EndingCase{Ending::kEndedByRollback, false, false}));
+
+TEST_F(RecordingsTest, ATransactionThatCannotBeginReportsItAndLeavesTheOpenOneAlone) {
+  db_.SQLExecute(QStringLiteral("begin transaction"));
+  insert({{"Titel", QStringLiteral("draußen")}});
+  {
+    Transaction inner(db_);
+    EXPECT_FALSE(inner.Began());
+    EXPECT_TRUE(db_.Error());
+    EXPECT_EQ(db_.ErrorCode(), 1);
+    EXPECT_FALSE(inner.Commit());
+  }
+  // The outer transaction is still open and still holds its insert.
+  EXPECT_EQ(scalar(kCount), QStringLiteral("1"));
+  db_.Rollback();
+  EXPECT_FALSE(db_.Error());
+  EXPECT_EQ(scalar(kCount), QStringLiteral("0"));
+}
+
+TEST_F(LockTest, AFailedCommitIsReportedAndTheScopeEndRollsBack) {
+  {
+    Transaction transaction(db_);
+    insert({{"Titel", QStringLiteral("wartet")}});
+    other_->SQLExecute(QStringLiteral("begin transaction"));
+    EXPECT_EQ(scalar(*other_, kCount), QStringLiteral("0"));  // holds its read lock
+    EXPECT_FALSE(transaction.Commit());
+    expectLocked(db_);
+    other_->Rollback();
+  }
+  expectLocked(db_);  // still readable after the closing rollback
+  EXPECT_EQ(scalar(*other_, kCount), QStringLiteral("0"));
+  EXPECT_EQ(scalar(kCount), QStringLiteral("0"));
+}
+
 }  // namespace
 }  // namespace fw::test
