@@ -29,6 +29,7 @@ void InitFileTypes() {
 }
 
 void CreateAppObject() {
+  fw::RuntimeSetVersion(KLANGBUCH_MAJOR_VERSION, KLANGBUCH_MINOR_VERSION, KLANGBUCH_BUG_VERSION);
   auto* app = new App();  // held by the run time until the end
   app->SetMenuBar(&MenuBar1::SharedInstance());
   fw::RuntimeRegisterAppObject(app);

@@ -11,7 +11,8 @@
 #include "framework/Application.h"
 #include "framework/Database.h"
 #include "framework/FolderItem.h"
-#include "framework/ScriptedDialogs.h"
+#include "framework/testsupport/ScriptedDialogs.h"
+#include "framework/testsupport/TestRuntime.h"
 
 #include <QCoreApplication>
 #include <QProcess>

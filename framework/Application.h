@@ -3,6 +3,7 @@
 //
 // Start-up, in this order (over Qt):
 //   RuntimeInit                 makes the QApplication
+//   RuntimeSetVersion           the program's version numbers, from its build
 //   RuntimeRegisterAppObject    the one Application object
 //   RunFrameworkInitialization  raises Event_Open, then, unless a quit was
 //                               asked for, calls the default-window callback
@@ -40,6 +41,7 @@ class Application {
 
   bool AutoQuit = false;
 
+  // The version the program handed to RuntimeSetVersion (0.0.0 before).
   Integer MajorVersion() const;
   Integer MinorVersion() const;
   Integer BugVersion() const;
@@ -59,6 +61,7 @@ class Application {
 };
 
 void RuntimeInit(int& argc, char** argv);
+void RuntimeSetVersion(Integer major, Integer minor, Integer bug);
 void RuntimeRegisterAppObject(Application* app);
 void RunFrameworkInitialization(const std::function<void()>& onInitialized);
 void RuntimeRun();
@@ -68,12 +71,6 @@ void RuntimeUnhandledException(const std::exception& e);
 // Ends the application with `code` after the running handler.
 void Quit(Integer code = 0);
 bool QuitRequested();
-
-// Test hook: closes every open window (their Close events run) and deletes
-// the closed ones, forgets explicit menu settings, a quit request, its exit
-// code and whether the application's Close event ran, so one test program
-// can start up many times.
-void ResetRuntimeForTesting();
 
 // Runs one event handler: an exception that escapes it goes to
 // RuntimeUnhandledException. Every entry from the window system into

@@ -2,9 +2,10 @@
 // Message boxes, questions, the beep, web addresses and the file dialogs.
 //
 // Everything modal goes through one seam, DialogSeam. The program runs with
-// the Qt seam (real dialogs, plain text only); tests install ScriptedDialogs
-// (ScriptedDialogs.h), which records every dialog shown and answers it, so
-// no test ever waits on a modal dialog.
+// the windowing layer's Qt seam (real dialogs, plain text only); tests
+// install ScriptedDialogs (framework/testsupport/ScriptedDialogs.h), which
+// records every dialog shown and answers it, so no test ever waits on a
+// modal dialog.
 
 #include "framework/FolderItem.h"
 #include "framework/String.h"

@@ -28,9 +28,7 @@ class FolderItem {
 // working directory). Only path mode 0 (a bare name) is supported.
 FolderItem GetFolderItem(const String& name, Integer pathMode = 0);
 
-// The folder GetFolderItem resolves against. Tests point it at a temporary
-// folder; the program never sets it.
-void SetApplicationFolder(const String& path);
+// The folder GetFolderItem resolves against.
 String ApplicationFolder();
 
 namespace SpecialFolder {

@@ -1,5 +1,7 @@
 #include "framework/FolderItem.h"
 
+#include "framework/core/ApplicationFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,12 +9,12 @@
 
 namespace fw {
 
-namespace {
+namespace core {
 String& ApplicationFolderOverride() {
   static String folder;
   return folder;
 }
-}  // namespace
+}  // namespace core
 
 FolderItem::FolderItem(const String& path)
     : path_(path.isEmpty() ? String() : QDir::cleanPath(QFileInfo(path).absoluteFilePath())) {}
@@ -36,10 +38,8 @@ FolderItem GetFolderItem(const String& name, Integer /*pathMode*/) {
   return FolderItem(ApplicationFolder()).Child(name);
 }
 
-void SetApplicationFolder(const String& path) { ApplicationFolderOverride() = path; }
-
 String ApplicationFolder() {
-  const String& folder = ApplicationFolderOverride();
+  const String& folder = core::ApplicationFolderOverride();
   return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
 }
 

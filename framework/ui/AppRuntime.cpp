@@ -3,28 +3,20 @@
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "framework/Window.h"
-#include "framework/ui/EventGate.h"
-#include "framework/ui/MenuEnabling.h"
 #include "framework/ui/RunState.h"
 
 #include <QApplication>
 
 namespace fw {
-namespace {
 
-struct RunState {
-  Application* app = nullptr;
-  bool quitRequested = false;
-  Integer exitCode = 0;
-  bool loopRunning = false;
-  bool appClosed = false;
-  bool failureShown = false;
-};
-
-RunState& State() {
+ui::RunState& ui::State() {
   static RunState state;
   return state;
 }
+
+using ui::State;
+
+namespace {
 
 // Qt ignores exit() before exec(); the request is kept for RuntimeRun.
 void EndLoop(Integer code) {
@@ -61,7 +53,7 @@ void RuntimeRun() {
 }
 
 Integer RuntimeExit() {
-  RunState& s = State();
+  ui::RunState& s = State();
   if (!s.appClosed) {
     s.appClosed = true;
     if (Application* app = s.app) Dispatch([app] { app->Event_Close(); });
@@ -70,7 +62,7 @@ Integer RuntimeExit() {
 }
 
 void RuntimeUnhandledException(const std::exception& e) {
-  RunState& s = State();
+  ui::RunState& s = State();
   if (!s.failureShown) {
     s.failureShown = true;  // one message, not a cascade
     try {
@@ -87,7 +79,7 @@ void RuntimeUnhandledException(const std::exception& e) {
 }
 
 void Quit(Integer code) {
-  RunState& s = State();
+  ui::RunState& s = State();
   if (!s.quitRequested) {
     s.quitRequested = true;
     s.exitCode = code;
@@ -97,15 +89,8 @@ void Quit(Integer code) {
 
 bool QuitRequested() { return State().quitRequested; }
 
-void ResetRuntimeForTesting() {
-  for (Window* w : Window::OpenWindows()) w->Close();
-  ui::SettleForTesting();
-  MenuEnabling::ForgetAll();
-  RunState& s = State();
-  s.quitRequested = false;
-  s.exitCode = 0;
-  s.appClosed = false;
-  s.failureShown = false;
+void RuntimeSetVersion(Integer major, Integer minor, Integer bug) {
+  State().version = {major, minor, bug};
 }
 
 namespace ui {

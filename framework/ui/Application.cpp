@@ -1,12 +1,14 @@
 #include "framework/Application.h"
 
+#include "framework/ui/RunState.h"
+
 namespace fw {
 
 Application::Application() = default;
 
-Integer Application::MajorVersion() const { return KLANGBUCH_MAJOR_VERSION; }
-Integer Application::MinorVersion() const { return KLANGBUCH_MINOR_VERSION; }
-Integer Application::BugVersion() const { return KLANGBUCH_BUG_VERSION; }
+Integer Application::MajorVersion() const { return ui::State().version.major; }
+Integer Application::MinorVersion() const { return ui::State().version.minor; }
+Integer Application::BugVersion() const { return ui::State().version.bug; }
 
 void Application::AddMenuHandler(const String& itemName, std::function<bool()> handler) {
   handlers_[itemName] = std::move(handler);

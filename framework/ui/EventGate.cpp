@@ -64,11 +64,6 @@ void DeleteWhenIdle(Window* window) {
   if (depth == 0) PostDeletion();
 }
 
-void SettleForTesting() {
-  held.clear();
-  DeleteClosedWindows();
-}
-
 }  // namespace fw::ui
 
 namespace fw {

@@ -20,7 +20,4 @@ void DispatchWhenIdle(std::function<void()> event);
 // Deletes `window` from the event loop once no handler runs.
 void DeleteWhenIdle(Window* window);
 
-// Test reset: deletes the closed windows now and drops held events.
-void SettleForTesting();
-
 }  // namespace fw::ui

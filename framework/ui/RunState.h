@@ -1,11 +1,28 @@
 #pragma once
 // What the layer's parts need of each other's state.
 
+#include "framework/String.h"
+
 namespace fw {
+class Application;
 class Window;
 }
 
 namespace fw::ui {
+
+// The run time's own state (AppRuntime.cpp).
+struct RunState {
+  Application* app = nullptr;
+  bool quitRequested = false;
+  Integer exitCode = 0;
+  bool loopRunning = false;
+  bool appClosed = false;
+  bool failureShown = false;
+  struct Version {
+    Integer major = 0, minor = 0, bug = 0;
+  } version;
+};
+RunState& State();
 
 // Qt's application-wide settings and the layer's event filter, once.
 void InstallAppHooks();

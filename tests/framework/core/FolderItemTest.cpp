@@ -1,4 +1,5 @@
 #include "framework/FolderItem.h"
+#include "framework/testsupport/TestRuntime.h"
 
 #include <gtest/gtest.h>
 

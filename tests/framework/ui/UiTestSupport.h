@@ -6,8 +6,9 @@
 #include "framework/Application.h"
 #include "framework/Controls.h"
 #include "framework/Menu.h"
-#include "framework/ScriptedDialogs.h"
+#include "framework/testsupport/ScriptedDialogs.h"
 #include "framework/Window.h"
+#include "framework/testsupport/TestRuntime.h"
 
 #include <gtest/gtest.h>
 

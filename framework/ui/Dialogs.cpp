@@ -1,6 +1,6 @@
 #include "framework/Dialogs.h"
 
-#include "framework/core/QtDialogs.h"
+#include "framework/ui/QtDialogs.h"
 
 namespace fw {
 

@@ -1,4 +1,4 @@
-#include "framework/core/QtDialogs.h"
+#include "framework/ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "framework/ScriptedDialogs.h"
+#include "framework/testsupport/ScriptedDialogs.h"
 
 #include <QDebug>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "framework/Dialogs.h"
-#include "framework/ScriptedDialogs.h"
-#include "framework/core/QtDialogs.h"
+#include "framework/testsupport/ScriptedDialogs.h"
+#include "framework/ui/QtDialogs.h"
 
 #include <gtest/gtest.h>
 
