@@ -8,6 +8,7 @@
 
 #include <optional>
 
+using namespace fw::literals;
 using fw::EndOfLine;
 using fw::String;
 
@@ -16,10 +17,10 @@ namespace {
 // A text that has exactly the shape `shape` ('d' a digit, anything else
 // itself) and names a real day, read from the 1-based positions of its
 // year (four digits), month and day (two each).
-std::optional<fw::Date> ExactDate(const String& s, QStringView shape, fw::Integer yearAt,
+std::optional<fw::Date> ExactDate(const String& s, fw::StringView shape, fw::Integer yearAt,
                                   fw::Integer monthAt, fw::Integer dayAt) {
-  if (s.size() != shape.size()) return std::nullopt;
-  for (qsizetype i = 0; i < s.size(); ++i) {
+  if (fw::Len(s) != fw::Len(shape)) return std::nullopt;
+  for (fw::Integer i = 0; i < fw::Len(s); ++i) {
     const bool fits = shape[i] == u'd' ? (s[i] >= u'0' && s[i] <= u'9') : s[i] == shape[i];
     if (!fits) return std::nullopt;
   }
@@ -42,17 +43,17 @@ App::App() = default;
 
 App& App::SharedInstance() {
   auto* app = dynamic_cast<App*>(fw::Application::Instance());
-  if (!app) throw fw::NilObjectException(QStringLiteral("no application object"));
+  if (!app) throw fw::NilObjectException(u"no application object"_s);
   return *app;
 }
 
 void App::Event_Open() {
   KlangDB = std::make_unique<fw::SQLiteDatabase>();
-  KlangDB->DatabaseFile = fw::GetFolderItem(QStringLiteral("recordings.rsd"), 0);
+  KlangDB->DatabaseFile = fw::GetFolderItem(u"recordings.rsd"_s, 0);
   if (!KlangDB->DatabaseFile.Exists()) {
-    fw::MsgBox(QStringLiteral("Die Datenbank 'recordings' existiert nicht,") + EndOfLine +
-               QStringLiteral("es wird eine neue erstellt.") + EndOfLine + EndOfLine +
-               QStringLiteral("Importieren Sie Ihre Daten über den Menü-Befehl."));
+    fw::MsgBox(u"Die Datenbank 'recordings' existiert nicht,"_s + EndOfLine +
+               u"es wird eine neue erstellt."_s + EndOfLine + EndOfLine +
+               u"Importieren Sie Ihre Daten über den Menü-Befehl."_s);
     CreateDatabaseFile();
     if (fw::QuitRequested()) return;
     AutoQuit = true;
@@ -68,12 +69,12 @@ void App::Event_Open() {
 
 void App::CreateDatabaseFile() {
   if (!KlangDB->CreateDatabaseFile()) {
-    fw::MsgBox(QStringLiteral("Database Error") + EndOfLine + EndOfLine +
-               QStringLiteral("Es gab einen Fehler beim Erstellen der Datembank"));
+    fw::MsgBox(u"Database Error"_s + EndOfLine + EndOfLine +
+               u"Es gab einen Fehler beim Erstellen der Datembank"_s);
     fw::Quit(0);
     return;
   }
-  KlangDB->SQLExecute(QString::fromLatin1(CreateTableStatement));
+  KlangDB->SQLExecute(String(CreateTableStatement));
 }
 
 void App::Event_Close() {
@@ -81,7 +82,7 @@ void App::Event_Close() {
 }
 
 void App::Event_EnableMenuItems() {
-  if (fw::MenuItem* about = MenuBar() ? MenuBar()->FindItem(QStringLiteral("AppAbout")) : nullptr)
+  if (fw::MenuItem* about = MenuBar() ? MenuBar()->FindItem(u"AppAbout"_s) : nullptr)
     about->SetEnabled(true);
 }
 
@@ -91,15 +92,15 @@ bool App::AppAbout_Action() {
 }
 
 void App::DisplayDatabaseError(bool rollback) {
-  fw::MsgBox(QStringLiteral("Database Error: ") + fw::Str(KlangDB->ErrorCode()) + EndOfLine +
+  fw::MsgBox(u"Database Error: "_s + fw::Str(KlangDB->ErrorCode()) + EndOfLine +
              EndOfLine + KlangDB->ErrorMessage() + EndOfLine +
-             QStringLiteral("Prüfen Sie bei einer Suchanfrage ggf. die SQL-Query") + EndOfLine +
-             QStringLiteral("Im Expert Modus"));
+             u"Prüfen Sie bei einer Suchanfrage ggf. die SQL-Query"_s + EndOfLine +
+             u"Im Expert Modus"_s);
   if (rollback) KlangDB->Rollback();
 }
 
 String App::EscapeSQLData(const String& s) {
-  return fw::ReplaceAll(s, QStringLiteral("'"), QStringLiteral("''"));
+  return fw::ReplaceAll(s, u"'"_s, u"''"_s);
 }
 
 // Converts between the stored form (YYYY-MM-DD) and the shown form
@@ -108,11 +109,11 @@ String App::EscapeSQLData(const String& s) {
 // "05.03.12", "ja") comes back unchanged, so no remark or digit is lost and
 // a two-digit year is never read as the year 12.
 String App::ConvertDate(const String& s, fw::Integer mode) {
-  if (!s.isEmpty() && fw::InStr(s, QStringLiteral("-")) > 0 && mode < 2) {
+  if (!s.isEmpty() && fw::InStr(s, u"-"_s) > 0 && mode < 2) {
     const std::optional<fw::Date> d = ExactDate(s, u"dddd-dd-dd", 1, 6, 9);
     return d ? d->AbbreviatedDate() : s;
   }
-  if (!s.isEmpty() && fw::InStr(s, QStringLiteral(".")) > 0 && mode != 1) {
+  if (!s.isEmpty() && fw::InStr(s, u"."_s) > 0 && mode != 1) {
     if (const std::optional<fw::Date> d = ExactDate(s, u"dd.dd.dddd", 7, 4, 1)) return d->SQLDate();
   }
   return s;

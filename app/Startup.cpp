@@ -8,6 +8,8 @@
 
 #include <exception>
 
+using namespace fw::literals;
+
 void StartApplication() {
   try {
     InitApplication();
@@ -37,7 +39,7 @@ void CreateAppObject() {
 
 void InstallAppMenuHandlers() {
   App& app = App::SharedInstance();
-  app.AddMenuHandler(QStringLiteral("AppAbout"), [&app] { return app.AppAbout_Action(); });
+  app.AddMenuHandler(u"AppAbout"_s, [&app] { return app.AppAbout_Action(); });
 }
 
 void OnFrameworkInitialized() { OpenDefaultWindow(); }

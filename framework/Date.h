@@ -13,8 +13,6 @@
 
 #include "framework/String.h"
 
-#include <QDate>
-
 namespace fw {
 
 class Date {

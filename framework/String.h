@@ -8,11 +8,22 @@
 // The case rule: texts compare exactly (QString::operator==, operator<), so a
 // stored "cd" never equals "CD". Only Uppercase and the database's upper()
 // fold case, and both use the same Unicode rule (QString::toUpper).
+//
+// Texts in the program are written one way: u"..."_s, a String made from the
+// literal's UTF-16 at compile time (umlauts need no conversion), in a file
+// that says `using namespace fw::literals;`. A single character may stay a
+// plain u'x'.
 
 #include <QString>
 #include <QStringView>
 
+#include <vector>
+
 namespace fw {
+
+namespace literals {
+using namespace Qt::Literals::StringLiterals;
+}  // namespace literals
 
 using String = QString;
 // A piece of a String, read in place: the record list reads parts of a date
@@ -42,6 +53,9 @@ Integer InStr(Integer start, const String& s, const String& find);
 // a trailing separator adds an empty one). "" has 1 piece.
 Integer CountFields(const String& s, const String& sep);
 String NthField(const String& s, const String& sep, Integer n);  // "" beyond the last
+
+// The pieces in order, with sep between each two.
+String Join(const std::vector<String>& pieces, const String& sep);
 
 // Every occurrence replaced, left to right; an empty find returns s unchanged.
 String ReplaceAll(const String& s, const String& find, const String& by);

@@ -3,9 +3,7 @@
 
 #include "mainwindow/MainWindow.h"
 
-#include <QStringList>
-
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::ControlClass;
 using fw::ControlDecl;
 
@@ -13,28 +11,28 @@ namespace {
 
 // The text of Label1 on the "Optionen" page.
 fw::String OptionsExplanation() {
-  return QStringList{
+  return fw::Join({
       u"In diesem Tab werden die Optionen eingestellt. Sie werden in eine Pref-Datei "
       u"geschrieben, die im entsprechenden Ordner ist."_s,
       u"Die popup-Menüs werden beim Laden der Datenbank ggf. ergänzt wenn der Eintrag "
       u"nicht vorhanden ist."_s,
-  }.join(u'\r');
+  }, u"\r"_s);
 }
 
 // The import field order as the quick guide names it.
 fw::String ImportFieldOrder() {
-  const QStringList names{
+  const std::vector<fw::String> names{
       u"Datum"_s,   u"Prod.Nr."_s, u"Titel"_s,    u"Verlag/Red."_s, u"Tonträger"_s,
       u"Interpret"_s, u"Ort"_s,    u"1. Schnitt"_s, u"fertig"_s,    u"Backup"_s,
       u"Datum"_s,   u"Backup"_s,   u"Beleg-CD"_s, u"Bemerkungen"_s, u"System"_s,
       u"Surr"_s,    u"Technik"_s,
   };
-  return u'"' + names.join(u" ¬ "_s) + u'"';
+  return u'"' + fw::Join(names, u" ¬ "_s) + u'"';
 }
 
 // The text of TextArea1, the quick guide.
 fw::String QuickGuide() {
-  return QStringList{
+  return fw::Join({
       u"Doppelklick löscht die Reihen (wenn aktiviert)"_s,
       u"Änderungen werden erst bei \"Update\" in die Datenbank geschrieben. "_s,
       u"Abbrechen der Eingabe erfolgt durch eine neue Auswahl bzw. Suchanfrage."_s,
@@ -75,7 +73,7 @@ fw::String QuickGuide() {
       u"Sie, dass fehlende Einträge ggf. bei Bedarf aus der Datenbank ergänzt werden. Das "
       u"Zurücksetzen der Optionen kann durch Löschen der Prefs-Datei im Preferences-Ordner "
       u"geschehen."_s,
-  }.join(u'\r');
+  }, u"\r"_s);
 }
 
 std::vector<ControlDecl> BuildDeclaration() {

@@ -5,7 +5,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/PresetLists.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 namespace {
 

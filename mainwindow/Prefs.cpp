@@ -10,7 +10,7 @@
 #include "framework/Runtime.h"
 #include "framework/TextStreams.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::String;
 
 namespace {

@@ -14,7 +14,7 @@ void CopyEntries(const fw::PopupMenu& from, fw::PopupMenu& to) {
 
 fw::String OneLine(const fw::String& text) {
   fw::String line = text;
-  for (const QChar c : {u'\t', u'\r', u'\n'}) line.replace(c, u' ');
+  for (const char16_t c : {u'\t', u'\r', u'\n'}) line.replace(c, u' ');
   return line;
 }
 

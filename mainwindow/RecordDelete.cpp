@@ -6,7 +6,7 @@
 #include "framework/Database.h"
 #include "framework/Dialogs.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::String;
 
 void MainWindow::DeleteBtn_Action(fw::PushButton&) {

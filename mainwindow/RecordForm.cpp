@@ -10,7 +10,7 @@
 #include "framework/Database.h"
 #include "framework/Runtime.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::String;
 
 namespace {

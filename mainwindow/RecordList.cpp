@@ -9,7 +9,7 @@
 #include "framework/Runtime.h"
 #include "search/SearchWindow.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::EndOfLine;
 using fw::String;
 

@@ -1,5 +1,6 @@
 #include "framework/Date.h"
 
+#include <QDate>
 #include <QRegularExpression>
 
 namespace fw {

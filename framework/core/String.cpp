@@ -92,6 +92,15 @@ String NthField(const String& s, const String& sep, Integer n) {
   return s.mid(begin, end - begin);
 }
 
+String Join(const std::vector<String>& pieces, const String& sep) {
+  String joined;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    if (i > 0) joined += sep;
+    joined += pieces[i];
+  }
+  return joined;
+}
+
 String ReplaceAll(const String& s, const String& find, const String& by) {
   if (find.isEmpty()) return s;
   return String(s).replace(find, by, Qt::CaseSensitive);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
+
 namespace fw {
 namespace {
 

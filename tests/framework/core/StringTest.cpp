@@ -53,6 +53,7 @@ TEST(StringTest, InStrFindsFirstFromStart) {
   EXPECT_EQ(InStr(kClef + "-", "-"), 2);
 }
 
+// Join puts back together what the fields cut apart.
 TEST(StringTest, FieldsKeepEmptyPieces) {
   struct Case { String s, sep; int count; std::vector<String> pieces; } cases[] = {
       {"a\tb\tc", "\t", 3, {"a", "b", "c"}},
@@ -71,6 +72,9 @@ TEST(StringTest, FieldsKeepEmptyPieces) {
     for (int n = 1; n <= c.count; ++n) EXPECT_EQ(NthField(c.s, c.sep, n), c.pieces[n - 1]);
     EXPECT_EQ(NthField(c.s, c.sep, c.count + 1), "");
     EXPECT_EQ(NthField(c.s, c.sep, 0), "");
+    if (!c.sep.isEmpty()) {
+      EXPECT_EQ(Join(c.pieces, c.sep), c.s);
+    }
   }
 }
 
