@@ -3,8 +3,9 @@
 //
 // Line ends: ReadLine ends a line at CR, LF or CRLF, each counted once; an
 // unterminated last line is still read; a UTF-8 BOM at the start is skipped.
-// WriteLine ends its line with EndOfLine ("\n"); Write writes exactly what
-// it is given, so a caller that needs CR line ends writes them itself.
+// The file is read in pieces, never whole. WriteLine ends its line with
+// EndOfLine ("\n"); Write writes exactly what it is given, so a caller that
+// needs CR line ends writes them itself.
 
 #include "framework/FolderItem.h"
 #include "framework/String.h"
@@ -12,6 +13,7 @@
 #include <QByteArray>
 #include <memory>
 
+class QFile;
 class QSaveFile;
 
 namespace fw {
@@ -23,14 +25,20 @@ class TextInputStream {
   ~TextInputStream();
 
   String ReadLine();   // the next line without its line end; "" at the end
-  bool IsEOF() const;  // true once every line has been read
+  // False when the line ReadLine returned last was not valid UTF-8 (the
+  // decoder put U+FFFD where its bad bytes were).
+  bool LastLineIsValid() const { return lastLineValid_; }
+  bool IsEOF();        // true once every line has been read
   String Encoding() const;  // "UTF-8"
   void Close();
 
  private:
-  explicit TextInputStream(QByteArray content);
-  QByteArray content_;
+  explicit TextInputStream(std::unique_ptr<QFile> file);
+  bool fill();  // appends the next piece of the file; false at its end
+  std::unique_ptr<QFile> file_;
+  QByteArray buffer_;
   qsizetype pos_ = 0;
+  bool lastLineValid_ = true;
 };
 
 // Writes to a temporary file beside the target and renames it over the

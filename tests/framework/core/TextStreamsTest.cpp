@@ -66,6 +66,39 @@ TEST_F(TextStreamsTest, ReadLineSplitsAtEveryLineEnd) {
   }
 }
 
+TEST_F(TextStreamsTest, ReadLineTellsALineThatIsNotUtf8) {
+  auto in = TextInputStream::Open(FileWith("gut\nM\xFCller\n\xEF\xBB\xBF" "fein\n\xC3"));
+  ASSERT_NE(in, nullptr);
+  struct Want { String line; bool valid; } want[] = {
+      {"gut", true},
+      {QString::fromUtf8("M\xEF\xBF\xBDller"), false},  // Latin-1 ü
+      {QString(QChar(0xFEFF)) + "fein", true},          // a mark inside the file is text
+      {QString(QChar(0xFFFD)), false},                  // cut off in the middle
+  };
+  for (const Want& w : want) {
+    EXPECT_EQ(in->ReadLine(), w.line);
+    EXPECT_EQ(in->LastLineIsValid(), w.valid) << w.line.toStdString();
+  }
+  EXPECT_TRUE(in->IsEOF());
+}
+
+// The file is read in pieces: lines and line ends that straddle a piece
+// boundary come out as if read whole.
+TEST_F(TextStreamsTest, LinesAcrossPieceBoundaries) {
+  const QByteArray longLine(200 * 1024, 'x');
+  for (const qsizetype cut : {qsizetype(65535), qsizetype(65536), qsizetype(65534)}) {
+    SCOPED_TRACE(cut);
+    QByteArray bytes(cut - 1, 'a');
+    bytes += "\r\n\xC3\xBC\r" + longLine + "\nz";
+    const std::vector<String> lines = AllLines(FileWith(bytes));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].size(), cut - 1);
+    EXPECT_EQ(lines[1], QStringLiteral("ü"));
+    EXPECT_EQ(lines[2].toLatin1(), longLine);
+    EXPECT_EQ(lines[3], "z");
+  }
+}
+
 TEST_F(TextStreamsTest, OpenFailsOnMissingOrFolder) {
   EXPECT_EQ(TextInputStream::Open(Item("missing.txt")), nullptr);
   EXPECT_EQ(TextInputStream::Open(FolderItem(tmp_.path())), nullptr);
