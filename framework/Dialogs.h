@@ -15,6 +15,8 @@
 
 namespace fw {
 
+class Window;
+
 class DialogSeam {
  public:
   virtual ~DialogSeam() = default;
@@ -29,12 +31,14 @@ class DialogSeam {
   // the alternate button only together with the cancel button.
   virtual String MessageDialog(const String& message, const String& explanation,
                                const std::vector<String>& buttons) = 0;
-  // An open dialog for files of `filter` (e.g. "Text (*.txt)");
-  // nullopt when cancelled.
+  // An open dialog for files of `filter` (e.g. "text (*.txt *.TXT)";
+  // "" for every file); nullopt when cancelled.
   virtual std::optional<FolderItem> OpenFile(const String& filter) = 0;
-  // A save dialog suggesting `defaultName`; nullopt when cancelled.
-  virtual std::optional<FolderItem> SaveFile(const String& filter,
-                                             const String& defaultName) = 0;
+  // A save dialog with a prompt, suggesting `defaultName`, modal within
+  // `parent` (nullptr: the application); nullopt when cancelled.
+  virtual std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
+                                             const String& defaultName,
+                                             const Window* parent) = 0;
 };
 
 // The seam in force. Without an installed one, the Qt seam.
@@ -66,8 +70,16 @@ class MessageDialog {
   const MessageDialogButton& ShowModal();
 };
 
-// File dialogs; a null result (nullopt) when the user cancels.
+// File dialogs; a null result (nullopt) when the user cancels. `filter`
+// names file types (FileType.h), several separated by ";".
 std::optional<FolderItem> GetOpenFolderItem(const String& filter);
-std::optional<FolderItem> GetSaveFolderItem(const String& filter, const String& defaultName);
+
+class SaveAsDialog {
+ public:
+  String PromptText;
+  String SuggestedFileName;
+  String Filter;  // file type names, as GetOpenFolderItem takes them
+  std::optional<FolderItem> ShowModalWithin(const Window& parent);
+};
 
 }  // namespace fw

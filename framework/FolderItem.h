@@ -17,6 +17,8 @@ class FolderItem {
   String Name() const;        // last path component
   bool Exists() const;
   bool IsDirectory() const;
+  // Both name the same existing file, symbolic links and ".." resolved.
+  bool IsSameFileAs(const FolderItem& other) const;
   FolderItem Child(const String& name) const;
   FolderItem Parent() const;
 

@@ -27,6 +27,11 @@ bool FolderItem::Exists() const { return !path_.isEmpty() && QFileInfo::exists(p
 
 bool FolderItem::IsDirectory() const { return !path_.isEmpty() && QFileInfo(path_).isDir(); }
 
+bool FolderItem::IsSameFileAs(const FolderItem& other) const {
+  const String mine = QFileInfo(path_).canonicalFilePath();
+  return !mine.isEmpty() && mine == QFileInfo(other.path_).canonicalFilePath();
+}
+
 FolderItem FolderItem::Child(const String& name) const {
   return FolderItem(QDir(path_).filePath(name));
 }

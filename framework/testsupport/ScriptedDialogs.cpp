@@ -53,8 +53,10 @@ std::optional<FolderItem> ScriptedDialogs::OpenFile(const String& filter) {
   return NextFileAnswer();
 }
 
-std::optional<FolderItem> ScriptedDialogs::SaveFile(const String& filter, const String& defaultName) {
-  shown.push_back({ShownDialog::kSaveFile, filter, defaultName, {}});
+std::optional<FolderItem> ScriptedDialogs::SaveFile(const String& prompt, const String& filter,
+                                                   const String& defaultName,
+                                                   const Window* parent) {
+  shown.push_back({ShownDialog::kSaveFile, filter, defaultName, {}, prompt, parent});
   return NextFileAnswer();
 }
 

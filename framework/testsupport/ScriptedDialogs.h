@@ -15,6 +15,8 @@ struct ShownDialog {
   String text;         // MsgBox text, URL, MessageDialog headline, file filter
   String explanation;  // MessageDialog explanation, save dialog's default name
   std::vector<String> buttons;  // MessageDialog's visible captions
+  String prompt{};                  // save dialog
+  const Window* parent = nullptr;  // save dialog
 };
 
 class ScriptedDialogs : public DialogSeam {
@@ -39,7 +41,8 @@ class ScriptedDialogs : public DialogSeam {
   String MessageDialog(const String& message, const String& explanation,
                        const std::vector<String>& buttons) override;
   std::optional<FolderItem> OpenFile(const String& filter) override;
-  std::optional<FolderItem> SaveFile(const String& filter, const String& defaultName) override;
+  std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
+                                     const String& defaultName, const Window* parent) override;
 
  private:
   std::optional<FolderItem> NextFileAnswer();

@@ -1,5 +1,6 @@
 #include "framework/Dialogs.h"
 
+#include "framework/FileType.h"
 #include "framework/ui/QtDialogs.h"
 
 namespace fw {
@@ -38,11 +39,11 @@ const MessageDialogButton& MessageDialog::ShowModal() {
 }
 
 std::optional<FolderItem> GetOpenFolderItem(const String& filter) {
-  return Dialogs().OpenFile(filter);
+  return Dialogs().OpenFile(FileTypeFilter(filter));
 }
 
-std::optional<FolderItem> GetSaveFolderItem(const String& filter, const String& defaultName) {
-  return Dialogs().SaveFile(filter, defaultName);
+std::optional<FolderItem> SaveAsDialog::ShowModalWithin(const Window& parent) {
+  return Dialogs().SaveFile(PromptText, FileTypeFilter(Filter), SuggestedFileName, &parent);
 }
 
 }  // namespace fw

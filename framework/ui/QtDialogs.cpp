@@ -61,11 +61,16 @@ std::optional<FolderItem> QtDialogs::OpenFile(const String& filter) {
   return FolderItem(path);
 }
 
-std::optional<FolderItem> QtDialogs::SaveFile(const String& filter, const String& defaultName) {
-  const String path =
-      QFileDialog::getSaveFileName(QApplication::activeWindow(), String(), defaultName, filter);
-  if (path.isEmpty()) return std::nullopt;
-  return FolderItem(path);
+// The parent's widget lives in the windowing layer; the window in front is
+// the parent when a window asks.
+std::optional<FolderItem> QtDialogs::SaveFile(const String& prompt, const String& filter,
+                                              const String& defaultName, const Window* parent) {
+  QFileDialog dialog(parent ? QApplication::activeWindow() : nullptr, prompt, String(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.selectFile(defaultName);
+  dialog.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FolderItem(dialog.selectedFiles().constFirst());
 }
 
 }  // namespace fw

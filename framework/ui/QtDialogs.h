@@ -17,7 +17,8 @@ class QtDialogs : public DialogSeam {
   String MessageDialog(const String& message, const String& explanation,
                        const std::vector<String>& buttons) override;
   std::optional<FolderItem> OpenFile(const String& filter) override;
-  std::optional<FolderItem> SaveFile(const String& filter, const String& defaultName) override;
+  std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
+                                     const String& defaultName, const Window* parent) override;
 };
 
 // The message box as MessageDialog shows it, built apart from showing so

@@ -26,6 +26,21 @@ TEST(FolderItemTest, ChildExistsNameParent) {
   EXPECT_FALSE(FolderItem().Exists());
 }
 
+TEST(FolderItemTest, SameFileThroughLinksAndDots) {
+  QTemporaryDir tmp;
+  const FolderItem folder(tmp.path());
+  const FolderItem db = folder.Child("recordings.rsd");
+  QFile(db.NativePath()).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(QDir().mkdir(folder.Child("sub").NativePath()));
+  ASSERT_TRUE(QFile::link(db.NativePath(), folder.Child("link.txt").NativePath()));
+  EXPECT_TRUE(db.IsSameFileAs(db));
+  EXPECT_TRUE(FolderItem(tmp.path() + "/sub/../recordings.rsd").IsSameFileAs(db));
+  EXPECT_TRUE(folder.Child("link.txt").IsSameFileAs(db));
+  EXPECT_FALSE(folder.Child("other.txt").IsSameFileAs(db));
+  EXPECT_FALSE(folder.Child("other.txt").IsSameFileAs(folder.Child("other.txt")));  // none exists
+  EXPECT_FALSE(FolderItem().IsSameFileAs(FolderItem()));
+}
+
 TEST(FolderItemTest, GetFolderItemResolvesInApplicationFolder) {
   // Not the working directory: the folder of the executable.
   const QString cwd = QDir::currentPath();

@@ -1,4 +1,5 @@
 #include "framework/Dialogs.h"
+#include "framework/FileType.h"
 #include "framework/testsupport/ScriptedDialogs.h"
 #include "framework/ui/QtDialogs.h"
 
@@ -48,19 +49,42 @@ TEST(ScriptedDialogsTest, InstallsAndRestoresTheSeam) {
 
 TEST(ScriptedDialogsTest, FileDialogsAnswerFromQueueThenCancel) {
   ScriptedDialogs dialogs;
+  FileType text;
+  text.Name = "text";
+  text.Extensions = ".txt";
   const FolderItem picked("/tmp/Aufnahmen.txt");
   dialogs.AnswerNextFileDialogWith(picked);
   dialogs.AnswerNextFileDialogWith(std::nullopt);
   dialogs.AnswerNextFileDialogWith(picked);
-  EXPECT_EQ(GetOpenFolderItem("Text (*.txt)")->NativePath(), picked.NativePath());
-  EXPECT_FALSE(GetSaveFolderItem("Text (*.txt)", "Aufnahmen.txt").has_value());
-  EXPECT_EQ(GetSaveFolderItem("Text (*.txt)", "x.txt")->NativePath(), picked.NativePath());
-  EXPECT_FALSE(GetOpenFolderItem("Text (*.txt)").has_value());  // queue empty: cancelled
+  EXPECT_EQ(GetOpenFolderItem("text")->NativePath(), picked.NativePath());
+  EXPECT_FALSE(Dialogs().SaveFile("Exportieren nach", "", "Aufnahmen.txt", nullptr).has_value());
+  EXPECT_EQ(Dialogs().SaveFile("", "", "x.txt", nullptr)->NativePath(), picked.NativePath());
+  EXPECT_FALSE(GetOpenFolderItem("text").has_value());  // queue empty: cancelled
   ASSERT_EQ(dialogs.shown.size(), 4u);
   EXPECT_EQ(dialogs.shown[0].kind, ShownDialog::kOpenFile);
-  EXPECT_EQ(dialogs.shown[0].text, "Text (*.txt)");
+  EXPECT_EQ(dialogs.shown[0].text, "text (*.txt *.TXT)");
   EXPECT_EQ(dialogs.shown[1].kind, ShownDialog::kSaveFile);
+  EXPECT_EQ(dialogs.shown[1].prompt, "Exportieren nach");
   EXPECT_EQ(dialogs.shown[1].explanation, "Aufnahmen.txt");
+}
+
+TEST(FileTypeTest, FilterNamesTheLivingTypesWithBothCases) {
+  FileType text, sound;
+  text.Name = "text";
+  text.Extensions = ".txt";
+  sound.Name = "ton";
+  sound.Extensions = ".WAV;.aif";
+  EXPECT_EQ(FileTypeFilter("text"), "text (*.txt *.TXT)");
+  EXPECT_EQ(FileTypeFilter("ton;text"), "ton (*.wav *.WAV *.aif *.AIF);;text (*.txt *.TXT)");
+  EXPECT_EQ(FileTypeFilter("bild;text"), "text (*.txt *.TXT)");
+  EXPECT_EQ(FileTypeFilter("Text"), "");  // names are exact
+  EXPECT_EQ(FileTypeFilter(""), "");
+  {
+    FileType gone;
+    gone.Name = "weg";
+    gone.Extensions = ".x";
+  }
+  EXPECT_EQ(FileTypeFilter("weg"), "");
 }
 
 TEST(MessageDialogTest, DefaultsAndRecordedCaptions) {
