@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/MenuBar1.h"
+#include "exchange/TextFileType.h"
 #include "mainwindow/MainWindow.h"
 
 #include "framework/Application.h"
@@ -26,9 +27,7 @@ void InitApplication() {
   InstallAppMenuHandlers();
 }
 
-void InitFileTypes() {
-  // The text file type arrives with the import.
-}
+void InitFileTypes() { RegisterTextFileType(); }
 
 void CreateAppObject() {
   fw::RuntimeSetVersion(KLANGBUCH_MAJOR_VERSION, KLANGBUCH_MINOR_VERSION, KLANGBUCH_BUG_VERSION);

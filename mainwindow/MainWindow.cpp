@@ -156,9 +156,7 @@ bool MainWindow::FileClose_Action() {
 bool MainWindow::FileSearch_Action() { return true; }
 
 // Bound now so the items work from the start; their commands come with
-// the import, export and printing steps.
-bool MainWindow::FileImportData_Action() { return true; }
-bool MainWindow::FileExportData_Action() { return true; }
+// the printing step.
 bool MainWindow::FilePrint_Action() { return true; }
 bool MainWindow::FilePrintInfo_Action() { return true; }
 bool MainWindow::FilePageSetup_Action() { return true; }

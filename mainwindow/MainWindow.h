@@ -11,6 +11,8 @@
 //   RecordDelete.cpp        deletion
 //   OptionsTab.cpp          tab switch and the preset lists
 //   Prefs.cpp               the preferences file
+//   exchange/ImportCommand.cpp, exchange/ExportCommand.cpp
+//                           "Importieren" and "Exportieren"
 
 #include "framework/Controls.h"
 #include "framework/Date.h"

@@ -1,0 +1,73 @@
+#include "exchange/ExchangeFile.h"
+
+#include "app/App.h"
+#include "framework/Runtime.h"
+#include "framework/TextStreams.h"
+
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using fw::String;
+
+const std::array<ExchangeColumn, 16> ExchangeColumns = {{
+    {u"Datum", ExchangeColumn::kDate},       {u"ProdNr", ExchangeColumn::kText},
+    {u"Titel", ExchangeColumn::kText},       {u"Redaktion", ExchangeColumn::kText},
+    {u"Format", ExchangeColumn::kText},      {u"Interpret", ExchangeColumn::kText},
+    {u"Ort", ExchangeColumn::kText},         {u"Schnitt", ExchangeColumn::kDate},
+    {u"Fertig", ExchangeColumn::kDate},      {u"Backup", ExchangeColumn::kText},
+    {u"BackupDat", ExchangeColumn::kDate},   {u"BelegCD", ExchangeColumn::kBoolean},
+    {u"Bemerkung", ExchangeColumn::kText},   {u"System", ExchangeColumn::kText},
+    {u"Surr", ExchangeColumn::kBoolean},     {u"Technik", ExchangeColumn::kText},
+}};
+
+String ExchangeValue(const String& value) {
+  String v = fw::ReplaceAll(value, u"\r\n"_s, u"||"_s);
+  v = fw::ReplaceAll(v, fw::Chr(13), u"||"_s);
+  v = fw::ReplaceAll(v, fw::Chr(10), u"||"_s);
+  return fw::ReplaceAll(v, fw::Chr(9), u" "_s);
+}
+
+bool WriteExchangeFile(fw::RecordSet& rs, const fw::FolderItem& file) {
+  std::unique_ptr<fw::TextOutputStream> out = fw::TextOutputStream::Create(file);
+  if (!out) return false;
+  // The fields by name, looked up once: each follows the current row.
+  std::vector<fw::DatabaseField*> fields;
+  for (const ExchangeColumn& column : ExchangeColumns)
+    fields.push_back(&rs.Field(String::fromUtf16(column.name)));
+  const String tab = fw::Chr(9);
+  String line;
+  while (!rs.IsEOF()) {
+    line.clear();
+    for (fw::DatabaseField* field : fields) {
+      if (field != fields.front()) line += tab;
+      line += ExchangeValue(field->StringValue());
+    }
+    out->WriteLine(line);
+    rs.MoveNext();
+    fw::BackgroundTask();
+  }
+  return out->Close();
+}
+
+fw::DatabaseRecord ExchangeRecord(const String& line, const String& separator,
+                                  fw::Integer count) {
+  const String text = fw::ReplaceAll(line, u"||"_s, fw::Chr(10));
+  fw::DatabaseRecord record;
+  // The fields cut in one pass, as NthField would give them one by one.
+  qsizetype begin = 0;
+  for (fw::Integer i = 0; i < count && i < fw::Integer(ExchangeColumns.size()); ++i) {
+    qsizetype end = separator.isEmpty() ? -1 : text.indexOf(separator, begin);
+    if (end < 0) end = text.size();
+    const String field = begin <= text.size() ? text.mid(begin, end - begin) : String();
+    begin = end + separator.size();
+    const ExchangeColumn& column = ExchangeColumns[i];
+    const String name = String::fromUtf16(column.name);
+    switch (column.kind) {
+      case ExchangeColumn::kText: record.Column(name, field); break;
+      case ExchangeColumn::kDate: record.Column(name, App::ConvertDate(field, 2)); break;
+      case ExchangeColumn::kBoolean: record.BooleanColumn(name, field == u"true"); break;
+    }
+  }
+  return record;
+}
