@@ -4,6 +4,7 @@
 
 #include "framework/Application.h"
 #include "framework/Database.h"
+#include "framework/FolderItem.h"
 #include "framework/Printing.h"
 #include "framework/String.h"
 
@@ -28,6 +29,8 @@ class App : public fw::Application {
   bool AppAbout_Action();
 
   void DisplayDatabaseError(bool rollback);
+  // Reads an exchange file into Aufnahmen (exchange/ImportCommand.cpp).
+  fw::Integer ImportData(const fw::FolderItem& file, const fw::String& separator);
   static fw::String EscapeSQLData(const fw::String& s);
   static fw::String ConvertDate(const fw::String& s, fw::Integer mode);
 
