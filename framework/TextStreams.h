@@ -58,7 +58,9 @@ class TextOutputStream {
 
  private:
   explicit TextOutputStream(std::unique_ptr<QSaveFile> file);
+  void flush();  // writes what is gathered, checking that all of it went
   std::unique_ptr<QSaveFile> file_;
+  QByteArray pending_;
   bool failed_ = false;
 };
 

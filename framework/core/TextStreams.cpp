@@ -83,7 +83,10 @@ void TextInputStream::Close() {
 std::unique_ptr<TextOutputStream> TextOutputStream::Create(const FolderItem& f) {
   if (f.NativePath().isEmpty() || f.IsDirectory()) return nullptr;
   auto file = std::make_unique<QSaveFile>(f.NativePath());
-  if (!file->open(QIODevice::WriteOnly)) return nullptr;
+  // Unbuffered: QFileDevice's own buffer is flushed by commit(), which takes
+  // a short write there for success and renames a truncated file over the
+  // target. The stream gathers its pieces itself and checks every write.
+  if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return nullptr;
   return std::unique_ptr<TextOutputStream>(new TextOutputStream(std::move(file)));
 }
 
@@ -94,14 +97,23 @@ TextOutputStream::~TextOutputStream() = default;
 
 void TextOutputStream::Write(const String& text) {
   if (!file_ || failed_) return;
-  const QByteArray bytes = text.toUtf8();
-  if (file_->write(bytes) != bytes.size()) failed_ = true;
+  pending_ += text.toUtf8();
+  if (pending_.size() >= kPiece) flush();
 }
 
-void TextOutputStream::WriteLine(const String& text) { Write(text + EndOfLine); }
+void TextOutputStream::WriteLine(const String& text) {
+  Write(text);
+  Write(EndOfLine);
+}
+
+void TextOutputStream::flush() {
+  if (!failed_ && file_->write(pending_) != pending_.size()) failed_ = true;
+  pending_.clear();
+}
 
 bool TextOutputStream::Close() {
   if (!file_) return false;
+  flush();
   if (failed_) file_->cancelWriting();
   const bool ok = file_->commit() && !failed_;
   file_.reset();

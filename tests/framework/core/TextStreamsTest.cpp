@@ -159,14 +159,20 @@ TEST_F(TextStreamsTest, FailedWriteLeavesOldFileIntact) {
   small.rlim_cur = 4096;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
 
-  auto out = TextOutputStream::Create(f);
-  ASSERT_NE(out, nullptr);
-  for (int i = 0; i < 10000; ++i) out->WriteLine(QStringLiteral("line %1").arg(i));
-  const bool closed = out->Close();
+  // Many small writes, and one just past the limit that only the last
+  // flush on Close meets.
+  bool closed[2];
+  for (const int lines : {10000, 1}) {
+    auto out = TextOutputStream::Create(f);
+    ASSERT_NE(out, nullptr);
+    for (int i = 0; i < lines; ++i) out->WriteLine(QString(lines == 1 ? 5000 : 9, u'x'));
+    closed[lines == 1] = out->Close();
+  }
 
   setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
-  EXPECT_FALSE(closed);
+  EXPECT_FALSE(closed[0]);
+  EXPECT_FALSE(closed[1]);
   EXPECT_EQ(Contents(f), "good old contents\n");
   EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files), QStringList{"in.txt"});  // no leftovers
 }
