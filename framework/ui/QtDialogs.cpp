@@ -1,5 +1,7 @@
 #include "framework/ui/QtDialogs.h"
 
+#include "framework/Window.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -61,11 +63,10 @@ std::optional<FolderItem> QtDialogs::OpenFile(const String& filter) {
   return FolderItem(path);
 }
 
-// The parent's widget lives in the windowing layer; the window in front is
-// the parent when a window asks.
 std::optional<FolderItem> QtDialogs::SaveFile(const String& prompt, const String& filter,
                                               const String& defaultName, const Window* parent) {
-  QFileDialog dialog(parent ? QApplication::activeWindow() : nullptr, prompt, String(), filter);
+  QFileDialog dialog(parent ? parent->widget() : QApplication::activeWindow(), prompt, String(),
+                     filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.selectFile(defaultName);
   dialog.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
