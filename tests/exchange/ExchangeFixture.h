@@ -55,7 +55,7 @@ class ExchangeFixture : public KlangbuchFixture {
   }
 
   // Runs "Importieren" with the open dialog answered by `source`.
-  void Import(const fw::FolderItem& source) {
+  void Import(const std::optional<fw::FolderItem>& source) {
     dialogs.AnswerNextFileDialogWith(source);
     EXPECT_TRUE(OpenMainWindow().FileImportData_Action());
   }
