@@ -1,0 +1,69 @@
+// The import when the database fails it: at an insert, at the commit, at
+// the begin. Each is reported and leaves no row of the file.
+#include "exchange/ExchangeFixture.h"
+
+namespace klangbuch_test {
+namespace {
+
+QByteArray ThreeLines() {
+  QByteArray bytes;
+  for (const char* title : {"eins", "zwei", "drei"})
+    bytes += QByteArray("2008-12-24\t\t") + title + QByteArray(13, '\t') + "\n";
+  return bytes;
+}
+
+class ImportFaultTest : public ExchangeFixture {
+ protected:
+  void Seed(fw::SQLiteDatabase& db) override {
+    db.SQLExecute("INSERT INTO Aufnahmen (Datum, Titel) VALUES ('2001-01-01', 'alt')");
+  }
+  std::vector<QStringList> Titles() { return Rows("SELECT Titel FROM Aufnahmen ORDER BY ID"); }
+};
+
+TEST_F(ImportFaultTest, AnInsertAbortedOnLine2OfThreeLeavesNoRow) {
+  Exec("CREATE TRIGGER nicht_zwei BEFORE INSERT ON Aufnahmen WHEN NEW.Titel = 'zwei' "
+       "BEGIN SELECT RAISE(ABORT, 'zwei geht nicht'); END");
+  MainWindow& w = OpenMainWindow();
+  Import(FileWith(ThreeLines()));
+  EXPECT_EQ(DatabaseErrors().size(), 1u);
+  EXPECT_TRUE(DatabaseErrors().front().startsWith("Database Error: 19\n\nzwei geht nicht\n"));
+  EXPECT_EQ(Titles(), std::vector<QStringList>{{"alt"}});
+  EXPECT_EQ(w.RecList().ListCount(), 1);  // reloaded: the import has ended
+}
+
+// Another program's read lock outlasts the busy timeout at the commit: the
+// rows are not in the file, so they must not be reported as imported.
+TEST_F(ImportFaultTest, ACommitKeptOutByALockIsReportedAndLeavesNoRow) {
+  App& a = StartApp();
+  a.KlangDB->SetBusyTimeout(20);
+  fw::SQLiteDatabase reader;
+  reader.DatabaseFile = fw::FolderItem(DatabasePath());
+  ASSERT_TRUE(reader.Connect());
+  reader.SQLExecute("begin transaction");
+  ASSERT_TRUE(reader.SQLSelect("SELECT count(*) FROM Aufnahmen"));  // holds its lock
+
+  EXPECT_EQ(a.ImportData(FileWith(ThreeLines()), fw::Chr(9)), 0);
+  reader.Rollback();
+  ASSERT_EQ(DatabaseErrors().size(), 1u);
+  EXPECT_TRUE(DatabaseErrors().front().startsWith("Database Error: 5\n\ndatabase is locked\n"));
+  EXPECT_EQ(Titles(), std::vector<QStringList>{{"alt"}});
+  // The connection is usable again, and the same file now goes in whole.
+  EXPECT_EQ(a.ImportData(FileWith(ThreeLines()), fw::Chr(9)), 0);
+  EXPECT_EQ(Titles().size(), 4u);
+}
+
+// A begin that fails would let every insert commit by itself: nothing is
+// inserted at all.
+TEST_F(ImportFaultTest, AFailedBeginIsReportedAndInsertsNothing) {
+  App& a = StartApp();
+  a.KlangDB->SQLExecute("begin transaction");  // so the import's begin fails
+  EXPECT_EQ(a.ImportData(FileWith(ThreeLines()), fw::Chr(9)), 0);
+  ASSERT_EQ(DatabaseErrors().size(), 1u);
+  EXPECT_TRUE(DatabaseErrors().front().contains("cannot start a transaction within a transaction"));
+  a.KlangDB->Commit();  // the transaction the import did not own is left to its owner
+  EXPECT_FALSE(a.KlangDB->Error());
+  EXPECT_EQ(Titles(), std::vector<QStringList>{{"alt"}});
+}
+
+}  // namespace
+}  // namespace klangbuch_test
