@@ -4,6 +4,7 @@
 #include "framework/Runtime.h"
 #include "framework/TextStreams.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -22,6 +23,11 @@ const std::array<ExchangeColumn, 16> ExchangeColumns = {{
 }};
 
 String ExchangeValue(const String& value) {
+  // Most values hold none of the three: handed on as they are, uncopied.
+  const bool plain = std::none_of(value.begin(), value.end(), [](QChar c) {
+    return c == u'\n' || c == u'\r' || c == u'\t';
+  });
+  if (plain) return value;
   String v = fw::ReplaceAll(value, u"\r\n"_s, u"||"_s);
   v = fw::ReplaceAll(v, fw::Chr(13), u"||"_s);
   v = fw::ReplaceAll(v, fw::Chr(10), u"||"_s);
@@ -50,6 +56,18 @@ bool WriteExchangeFile(fw::RecordSet& rs, const fw::FolderItem& file) {
   return out->Close();
 }
 
+namespace {
+// The column names as texts, made once instead of once per line.
+const std::array<String, 16>& ColumnNames() {
+  static const std::array<String, 16> names = [] {
+    std::array<String, 16> n;
+    for (size_t i = 0; i < n.size(); ++i) n[i] = String::fromUtf16(ExchangeColumns[i].name);
+    return n;
+  }();
+  return names;
+}
+}  // namespace
+
 fw::DatabaseRecord ExchangeRecord(const String& line, const String& separator,
                                   fw::Integer count) {
   const String text = fw::ReplaceAll(line, u"||"_s, fw::Chr(10));
@@ -62,7 +80,7 @@ fw::DatabaseRecord ExchangeRecord(const String& line, const String& separator,
     const String field = begin <= text.size() ? text.mid(begin, end - begin) : String();
     begin = end + separator.size();
     const ExchangeColumn& column = ExchangeColumns[i];
-    const String name = String::fromUtf16(column.name);
+    const String& name = ColumnNames()[i];
     switch (column.kind) {
       case ExchangeColumn::kText: record.Column(name, field); break;
       case ExchangeColumn::kDate: record.Column(name, App::ConvertDate(field, 2)); break;

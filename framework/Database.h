@@ -173,6 +173,10 @@ class SQLiteDatabase {
   void failFromEngine(int rc);
   void succeed();
   sqlite3* db_ = nullptr;
+  // The last insert's statement, kept prepared for the next insert of the
+  // same columns (an import inserts thousands alike); reset after each use.
+  sqlite3_stmt* insertStatement_ = nullptr;
+  String insertSql_;
   Integer busyTimeout_ = 3000;
   bool error_ = false;
   Integer errorCode_ = 0;

@@ -4,6 +4,7 @@
 #include "framework/db/UnicodeUpper.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 namespace fw {
 
@@ -95,17 +96,27 @@ void SQLiteDatabase::InsertRecord(const String& table, const DatabaseRecord& rec
     }
     sql += QStringLiteral(" (") + names + QStringLiteral(") VALUES (") + places + QLatin1Char(')');
   }
-  Statement stmt(prepareOne(sql));
-  if (!stmt) return;
+  if (!insertStatement_ || sql != insertSql_) {
+    sqlite3_finalize(insertStatement_);
+    insertStatement_ = prepareOne(sql);
+    insertSql_ = insertStatement_ ? sql : String();
+    if (!insertStatement_) return;
+  }
+  sqlite3_stmt* const stmt = insertStatement_;
+  // Reset whatever happens, so the kept statement never holds a lock.
+  const auto reset = qScopeGuard([stmt] {
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+  });
   int index = 0;
   for (const DatabaseRecord::Entry& entry : record.entries_) {
     ++index;
     int rc;
     if (entry.isBoolean) {
-      rc = sqlite3_bind_int(stmt.get(), index, entry.boolean ? 1 : 0);
+      rc = sqlite3_bind_int(stmt, index, entry.boolean ? 1 : 0);
     } else {
       const QByteArray text = entry.text.toUtf8();
-      rc = sqlite3_bind_text(stmt.get(), index, text.constData(), int(text.size()),
+      rc = sqlite3_bind_text(stmt, index, text.constData(), int(text.size()),
                              SQLITE_TRANSIENT);
     }
     if (rc != SQLITE_OK) {
@@ -113,7 +124,7 @@ void SQLiteDatabase::InsertRecord(const String& table, const DatabaseRecord& rec
       return;
     }
   }
-  run(stmt.get());
+  run(stmt);
 }
 
 void SQLiteDatabase::Commit() { endTransaction("COMMIT"); }
@@ -121,6 +132,9 @@ void SQLiteDatabase::Commit() { endTransaction("COMMIT"); }
 void SQLiteDatabase::Rollback() { endTransaction("ROLLBACK"); }
 
 void SQLiteDatabase::Close() {
+  sqlite3_finalize(insertStatement_);
+  insertStatement_ = nullptr;
+  insertSql_.clear();
   if (db_) {
     sqlite3_close_v2(db_);
     db_ = nullptr;

@@ -13,7 +13,9 @@ void DatabaseRecord::BooleanColumn(const String& name, bool value) {
 // Setting a column again replaces its value; names match as SQL's do.
 void DatabaseRecord::set(Entry entry) {
   for (Entry& existing : entries_) {
-    if (existing.name.compare(entry.name, Qt::CaseInsensitive) == 0) {
+    // Sizes first: a record is set column by column, thousands of times.
+    if (existing.name.size() == entry.name.size() &&
+        existing.name.compare(entry.name, Qt::CaseInsensitive) == 0) {
       existing = std::move(entry);
       return;
     }
