@@ -172,3 +172,37 @@ TEST_F(LockTest, AFailedCommitIsReportedAndTheScopeEndRollsBack) {
 
 }  // namespace
 }  // namespace fw::test
+
+namespace fw::test {
+namespace {
+
+// Inserts of the same columns share one kept statement: it must follow a
+// changed table, give way to other columns, and never hold a lock between
+// inserts, also after one failed.
+TEST_F(LockTest, TheKeptInsertStatementHoldsNoLockAndFollowsTheTable) {
+  DatabaseRecord record;
+  record.Column(QStringLiteral("Titel"), QStringLiteral("eins"));
+  db_.InsertRecord(QStringLiteral("Aufnahmen"), record);
+  other_->SQLExecute(QStringLiteral("begin transaction"));
+  other_->SQLExecute(QStringLiteral("INSERT INTO Aufnahmen (Titel) VALUES ('dort')"));
+  db_.InsertRecord(QStringLiteral("Aufnahmen"), record);
+  expectLocked(db_);
+  other_->Commit();  // the failed insert's statement keeps nothing open
+  EXPECT_FALSE(other_->Error());
+
+  db_.SQLExecute(QStringLiteral("CREATE TRIGGER laut BEFORE INSERT ON Aufnahmen "
+                                "BEGIN SELECT RAISE(ABORT, 'laut'); END"));
+  db_.InsertRecord(QStringLiteral("Aufnahmen"), record);
+  EXPECT_EQ(db_.ErrorMessage(), QStringLiteral("laut"));
+  db_.SQLExecute(QStringLiteral("DROP TRIGGER laut"));
+  DatabaseRecord other;
+  other.Column(QStringLiteral("Ort"), QStringLiteral("Köln"));
+  db_.InsertRecord(QStringLiteral("Aufnahmen"), other);
+  db_.InsertRecord(QStringLiteral("Aufnahmen"), record);
+  EXPECT_FALSE(db_.Error());
+  EXPECT_EQ(column(QStringLiteral("SELECT coalesce(Titel, Ort) FROM Aufnahmen ORDER BY ID")),
+            QStringLiteral("eins|dort|Köln|eins"));
+}
+
+}  // namespace
+}  // namespace fw::test
