@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::String;
 
 const std::array<ExchangeColumn, 16> ExchangeColumns = {{
@@ -24,7 +24,7 @@ const std::array<ExchangeColumn, 16> ExchangeColumns = {{
 
 String ExchangeValue(const String& value) {
   // Most values hold none of the three: handed on as they are, uncopied.
-  const bool plain = std::none_of(value.begin(), value.end(), [](QChar c) {
+  const bool plain = std::none_of(value.begin(), value.end(), [](auto c) {
     return c == u'\n' || c == u'\r' || c == u'\t';
   });
   if (plain) return value;

@@ -8,7 +8,7 @@
 #include "framework/Dialogs.h"
 #include "search/SearchWindow.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::EndOfLine;
 
 namespace {

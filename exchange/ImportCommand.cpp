@@ -12,7 +12,7 @@
 
 #include <memory>
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::EndOfLine;
 
 fw::Integer ImportExchangeFile(fw::SQLiteDatabase& db, const fw::FolderItem& file,

@@ -1,6 +1,6 @@
 #include "exchange/TextFileType.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 std::unique_ptr<fw::FileType> TextFileType;
 
