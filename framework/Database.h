@@ -167,6 +167,7 @@ class SQLiteDatabase {
   friend class RecordSet;
   friend class Transaction;
   sqlite3_stmt* prepareOne(const String& sql);
+  bool prepareInsert(const String& table, const DatabaseRecord& record);
   void run(sqlite3_stmt* stmt);
   void endTransaction(const char* sql);
   void fail(int code, const String& message);
@@ -176,7 +177,7 @@ class SQLiteDatabase {
   // The last insert's statement, kept prepared for the next insert of the
   // same columns (an import inserts thousands alike); reset after each use.
   sqlite3_stmt* insertStatement_ = nullptr;
-  String insertSql_;
+  std::vector<String> insertKey_;  // its table, then its column names
   Integer busyTimeout_ = 3000;
   bool error_ = false;
   Integer errorCode_ = 0;

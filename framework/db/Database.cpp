@@ -80,7 +80,9 @@ void SQLiteDatabase::SQLExecute(const String& sql) {
   if (stmt) run(stmt.get());
 }
 
-void SQLiteDatabase::InsertRecord(const String& table, const DatabaseRecord& record) {
+// The insert's statement for this table and these columns, kept for the
+// inserts after it.
+bool SQLiteDatabase::prepareInsert(const String& table, const DatabaseRecord& record) {
   String sql = QStringLiteral("INSERT INTO ") + db::QuoteIdentifier(table);
   if (record.entries_.empty()) {
     sql += QStringLiteral(" DEFAULT VALUES");
@@ -96,12 +98,24 @@ void SQLiteDatabase::InsertRecord(const String& table, const DatabaseRecord& rec
     }
     sql += QStringLiteral(" (") + names + QStringLiteral(") VALUES (") + places + QLatin1Char(')');
   }
-  if (!insertStatement_ || sql != insertSql_) {
-    sqlite3_finalize(insertStatement_);
-    insertStatement_ = prepareOne(sql);
-    insertSql_ = insertStatement_ ? sql : String();
-    if (!insertStatement_) return;
-  }
+  sqlite3_finalize(insertStatement_);
+  insertKey_.clear();
+  insertStatement_ = prepareOne(sql);
+  if (!insertStatement_) return false;
+  insertKey_.push_back(table);
+  for (const DatabaseRecord::Entry& entry : record.entries_) insertKey_.push_back(entry.name);
+  return true;
+}
+
+void SQLiteDatabase::InsertRecord(const String& table, const DatabaseRecord& record) {
+  const auto sameKey = [&] {
+    if (!insertStatement_ || insertKey_.size() != record.entries_.size() + 1) return false;
+    if (insertKey_.front() != table) return false;
+    for (size_t i = 0; i < record.entries_.size(); ++i)
+      if (insertKey_[i + 1] != record.entries_[i].name) return false;
+    return true;
+  };
+  if (!sameKey() && !prepareInsert(table, record)) return;
   sqlite3_stmt* const stmt = insertStatement_;
   // Reset whatever happens, so the kept statement never holds a lock.
   const auto reset = qScopeGuard([stmt] {
@@ -134,7 +148,7 @@ void SQLiteDatabase::Rollback() { endTransaction("ROLLBACK"); }
 void SQLiteDatabase::Close() {
   sqlite3_finalize(insertStatement_);
   insertStatement_ = nullptr;
-  insertSql_.clear();
+  insertKey_.clear();
   if (db_) {
     sqlite3_close_v2(db_);
     db_ = nullptr;
