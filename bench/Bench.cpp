@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/Startup.h"
+#include "bench/BenchSetting.h"
 #include "bench/RecordingsFile.h"
 #include "mainwindow/MainWindow.h"
 
@@ -73,11 +74,9 @@ double PeakMegabytes() {
 
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir programDir, prefsDir;
-  qputenv("XDG_CONFIG_HOME", prefsDir.path().toUtf8());
-  fw::SetApplicationFolder(programDir.path());
-  fw::ScriptedDialogs dialogs;  // nothing may wait on a modal dialog
+  BenchSetting setting;
+  QTemporaryDir& programDir = setting.programDir;
+  fw::ScriptedDialogs& dialogs = setting.dialogs;
 
   const QString file = programDir.filePath(u"recordings.rsd"_s);
   fw::String error;
@@ -88,11 +87,7 @@ int main(int argc, char** argv) {
     }
   });
 
-#ifdef NDEBUG
-  const char* build = "Release";
-#else
-  const char* build = "Debug";
-#endif
+  const char* build = kBuildName;
   std::printf("Klangbuch record list, %d recordings (%s build, offscreen)\n", count, build);
   Line("writing the file (not a target)", writing);
 

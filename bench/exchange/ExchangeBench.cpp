@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/Startup.h"
+#include "bench/BenchSetting.h"
 #include "bench/RecordingsFile.h"
 #include "exchange/Import.h"
 #include "mainwindow/MainWindow.h"
@@ -83,11 +84,9 @@ void EmptyFile(const QString& path, bool withId) {
 
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir programDir, prefsDir;
-  qputenv("XDG_CONFIG_HOME", prefsDir.path().toUtf8());
-  fw::SetApplicationFolder(programDir.path());
-  fw::ScriptedDialogs dialogs;  // nothing may wait on a modal dialog
+  BenchSetting setting;
+  QTemporaryDir& programDir = setting.programDir;
+  fw::ScriptedDialogs& dialogs = setting.dialogs;
 
   const QString catalogue = programDir.filePath(u"recordings.rsd"_s);
   fw::String error;
@@ -98,11 +97,7 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();
   MainWindow& mw = MainWindow::SharedInstance();
 
-#ifdef NDEBUG
-  const char* build = "Release";
-#else
-  const char* build = "Debug";
-#endif
+  const char* build = kBuildName;
   std::printf("Klangbuch import and export, %d recordings (%s build)\n", count, build);
 
   const QString exported = programDir.filePath(u"Aufnahmen.txt"_s);

@@ -3,11 +3,10 @@
 #include "exchange/ExchangeFixture.h"
 
 #include "search/SearchWindow.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace klangbuch_test {
 namespace {
@@ -109,15 +108,11 @@ TEST_F(ExportTest, AFullDiskLeavesTheOldFile) {
        "INSERT INTO Aufnahmen (Datum, Titel) SELECT '2001-01-01', printf('%040d', i) FROM n");
   const fw::FolderItem target = FileWith("alter Export\n", "Aufnahmen.txt");
   OpenMainWindow();
-  rlimit old{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  Export(target);
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  {
+    const FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.IsSet());
+    Export(target);
+  }
 
   EXPECT_EQ(Bytes(target), "alter Export\n");
   EXPECT_EQ(dialogs.BeepCount(), 1);

@@ -1,12 +1,12 @@
 #include "framework/TextStreams.h"
 
+#include "support/FileSizeLimit.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace fw {
@@ -152,25 +152,19 @@ TEST_F(TextStreamsTest, UnclosedStreamLeavesOldFile) {
 // A size limit makes the write fail as a full disk would, also for root.
 TEST_F(TextStreamsTest, FailedWriteLeavesOldFileIntact) {
   const FolderItem f = FileWith("good old contents\n");
-  rlimit old{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-
   // Many small writes, and one just past the limit that only the last
   // flush on Close meets.
   bool closed[2];
-  for (const int lines : {10000, 1}) {
-    auto out = TextOutputStream::Create(f);
-    ASSERT_NE(out, nullptr);
-    for (int i = 0; i < lines; ++i) out->WriteLine(QString(lines == 1 ? 5000 : 9, u'x'));
-    closed[lines == 1] = out->Close();
+  {
+    const klangbuch_test::FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.IsSet());
+    for (const int lines : {10000, 1}) {
+      auto out = TextOutputStream::Create(f);
+      ASSERT_NE(out, nullptr);
+      for (int i = 0; i < lines; ++i) out->WriteLine(QString(lines == 1 ? 5000 : 9, u'x'));
+      closed[lines == 1] = out->Close();
+    }
   }
-
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(closed[0]);
   EXPECT_FALSE(closed[1]);
   EXPECT_EQ(Contents(f), "good old contents\n");
