@@ -63,15 +63,21 @@ std::optional<FolderItem> QtDialogs::OpenFile(const String& filter) {
   return FolderItem(path);
 }
 
+std::unique_ptr<QFileDialog> BuildSaveDialog(const String& prompt, const String& filter,
+                                             const String& defaultName, const Window* parent) {
+  auto dialog = std::make_unique<QFileDialog>(
+      parent ? parent->widget() : QApplication::activeWindow(), prompt, String(), filter);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->selectFile(defaultName);
+  dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+  return dialog;
+}
+
 std::optional<FolderItem> QtDialogs::SaveFile(const String& prompt, const String& filter,
                                               const String& defaultName, const Window* parent) {
-  QFileDialog dialog(parent ? parent->widget() : QApplication::activeWindow(), prompt, String(),
-                     filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.selectFile(defaultName);
-  dialog.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return FolderItem(dialog.selectedFiles().constFirst());
+  const auto dialog = BuildSaveDialog(prompt, filter, defaultName, parent);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+  return FolderItem(dialog->selectedFiles().constFirst());
 }
 
 }  // namespace fw

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QFileDialog;
 class QMessageBox;
 
 namespace fw {
@@ -27,5 +28,10 @@ class QtDialogs : public DialogSeam {
 std::unique_ptr<QMessageBox> BuildMessageBox(const String& message, const String& explanation,
                                              const std::vector<String>& buttons);
 inline constexpr char kButtonIndexProperty[] = "fwButtonIndex";
+
+// The save dialog as SaveFile shows it (the prompt as its title, modal
+// within the parent's window), built apart from showing.
+std::unique_ptr<QFileDialog> BuildSaveDialog(const String& prompt, const String& filter,
+                                             const String& defaultName, const Window* parent);
 
 }  // namespace fw

@@ -2,9 +2,12 @@
 #include "framework/FileType.h"
 #include "framework/testsupport/ScriptedDialogs.h"
 #include "framework/ui/QtDialogs.h"
+#include "framework/ui/UiTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -166,3 +169,24 @@ TEST(QtDialogsTest, MessageBoxIsPlainTextWithDefaultAndEscape) {
 
 }  // namespace
 }  // namespace fw
+
+namespace ui_test {
+namespace {
+
+using QtSaveDialogTest = UiTest;
+
+TEST_F(QtSaveDialogTest, PromptDefaultNameAndModalWithinTheParent) {
+  fw::Window& w = fw::Window::SharedInstance<WindowA>();
+  const auto dialog = fw::BuildSaveDialog("Exportieren nach", "text (*.txt *.TXT)",
+                                          "Aufnahmen.txt", &w);
+  EXPECT_EQ(dialog->windowTitle(), "Exportieren nach");
+  EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_EQ(dialog->parentWidget(), w.widget());
+  EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+  EXPECT_EQ(dialog->nameFilters(), QStringList{"text (*.txt *.TXT)"});
+  ASSERT_EQ(dialog->selectedFiles().size(), 1);
+  EXPECT_EQ(QFileInfo(dialog->selectedFiles().front()).fileName(), "Aufnahmen.txt");
+}
+
+}  // namespace
+}  // namespace ui_test
