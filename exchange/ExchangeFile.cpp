@@ -22,6 +22,18 @@ const std::array<ExchangeColumn, 16> ExchangeColumns = {{
     {u"Surr", ExchangeColumn::kBoolean},     {u"Technik", ExchangeColumn::kText},
 }};
 
+namespace {
+// The column names as texts, made once instead of once per line.
+const std::array<String, 16>& ColumnNames() {
+  static const std::array<String, 16> names = [] {
+    std::array<String, 16> n;
+    for (size_t i = 0; i < n.size(); ++i) n[i] = String::fromUtf16(ExchangeColumns[i].name);
+    return n;
+  }();
+  return names;
+}
+}  // namespace
+
 String ExchangeValue(const String& value) {
   // Most values hold none of the three: handed on as they are, uncopied.
   const bool plain = std::none_of(value.begin(), value.end(), [](auto c) {
@@ -39,8 +51,7 @@ bool WriteExchangeFile(fw::RecordSet& rs, const fw::FolderItem& file) {
   if (!out) return false;
   // The fields by name, looked up once: each follows the current row.
   std::vector<fw::DatabaseField*> fields;
-  for (const ExchangeColumn& column : ExchangeColumns)
-    fields.push_back(&rs.Field(String::fromUtf16(column.name)));
+  for (const String& name : ColumnNames()) fields.push_back(&rs.Field(name));
   const String tab = fw::Chr(9);
   String line;
   while (!rs.IsEOF()) {
@@ -55,18 +66,6 @@ bool WriteExchangeFile(fw::RecordSet& rs, const fw::FolderItem& file) {
   }
   return out->Close();
 }
-
-namespace {
-// The column names as texts, made once instead of once per line.
-const std::array<String, 16>& ColumnNames() {
-  static const std::array<String, 16> names = [] {
-    std::array<String, 16> n;
-    for (size_t i = 0; i < n.size(); ++i) n[i] = String::fromUtf16(ExchangeColumns[i].name);
-    return n;
-  }();
-  return names;
-}
-}  // namespace
 
 fw::DatabaseRecord ExchangeRecord(const String& line, const String& separator,
                                   fw::Integer count) {
