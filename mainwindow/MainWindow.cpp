@@ -62,6 +62,9 @@ void MainWindow::BindControlEvents(fw::Control& c) {
                                      fw::Integer& result) {
       return RecList_CompareRows(list, row1, row2, column, result);
     };
+    list.SortKey = [this, &list](fw::Integer row, fw::Integer column) {
+      return RecList_SortKey(list, row, column);
+    };
   } else if (name == u"ShowID") {
     Bind(*this, c, &fw::CheckBox::Action, &M::ShowID_Action);
   } else if (name == u"SortOnOpen") {

@@ -20,6 +20,7 @@
 #include "framework/Menu.h"
 #include "framework/Window.h"
 
+#include <optional>
 #include <vector>
 
 namespace fw {
@@ -104,6 +105,11 @@ class MainWindow : public fw::Window {
   void RecList_DoubleClick(fw::Listbox& me);
   bool RecList_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2,
                            fw::Integer column, fw::Integer& result);
+  // What RecList_CompareRows compares, handed to the list as its SortKey, so
+  // every sort takes it once per row: the ID's number, the date's DateAsInt,
+  // none for the text columns.
+  std::optional<long long> RecList_SortKey(const fw::Listbox& me, fw::Integer row,
+                                           fw::Integer column) const;
   void ShowID_Action(fw::CheckBox& me);
   void SortOnOpen_Action(fw::CheckBox& me);
   void SortOption_Change(fw::PopupMenu& me);
@@ -181,15 +187,6 @@ class MainWindow : public fw::Window {
   fw::Date editdate;
   fw::Date finaldate;
   fw::Date bupdate;
-
-  // While ApplyOptionSort sorts RecList by ID or date: each row's key, taken
-  // once per row instead of twice per comparison (RecordList.cpp).
-  struct SortKeys {
-    const fw::Listbox* list = nullptr;
-    fw::Integer column = -1;
-    std::vector<fw::Integer> keys;  // by row number before the sort
-  };
-  SortKeys sortKeys;
 
   friend class MainWindowTestAccess;
 };

@@ -16,13 +16,6 @@ namespace {
 constexpr fw::Integer kColumnCount = 7;
 constexpr fw::Integer kDateColumn = 1;
 
-// The number RecList_CompareRows orders `row` by in `column` (0 or 1).
-fw::Integer RowKey(const MainWindow& w, const fw::Listbox& list, fw::Integer row,
-                   fw::Integer column) {
-  const fw::String cell = list.Cell(row, column);
-  return column == 0 ? fw::Val(cell) : w.DateAsInt(cell);
-}
-
 }  // namespace
 
 // --- query and fill ----------------------------------------------------
@@ -73,36 +66,26 @@ void MainWindow::ApplyOptionSort(fw::Listbox& list) {
   list.SetHeadingIndex(c);
   list.SetSortedColumn(c);
   list.SetColumnSortDirection(c, c == kDateColumn ? -1 : 1);
-  // A sort compares each row some twenty times, and reading a row's cell
-  // costs far more than comparing two numbers: RecList_CompareRows takes
-  // the ID and date keys made here, once per row. The list numbers the rows
-  // as they stood before the sort, so the keys hold throughout. Another
-  // window's list has a comparison of its own.
-  struct Forget {
-    SortKeys& keys;
-    ~Forget() { keys = SortKeys(); }
-  } forget{sortKeys};
-  if (&list == &RecList() && c <= kDateColumn) {
-    sortKeys.list = &list;
-    sortKeys.column = c;
-    sortKeys.keys.resize(list.ListCount());
-    for (fw::Integer row = 0; row < list.ListCount(); ++row) {
-      fw::BackgroundTask();
-      sortKeys.keys[row] = RowKey(*this, list, row, c);
-    }
-  }
   list.Sort();
 }
 
+// The ID column by the IDs' numbers, the date column by DateAsInt.
 bool MainWindow::RecList_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2,
                                      fw::Integer column, fw::Integer& result) {
+  // The other columns are left to the list, which compares them as text.
   if (column != 0 && column != kDateColumn) return false;
-  const bool kept = sortKeys.list == &me && sortKeys.column == column;
-  const fw::Integer a = kept ? sortKeys.keys[row1] : RowKey(*this, me, row1, column);
-  const fw::Integer b = kept ? sortKeys.keys[row2] : RowKey(*this, me, row2, column);
+  const long long a = *RecList_SortKey(me, row1, column);
+  const long long b = *RecList_SortKey(me, row2, column);
   // Equal keys compare equal, so the sort gets a consistent order.
   result = a > b ? 1 : (a < b ? -1 : 0);
   return true;
+}
+
+std::optional<long long> MainWindow::RecList_SortKey(const fw::Listbox& me, fw::Integer row,
+                                                     fw::Integer column) const {
+  if (column == 0) return fw::Val(me.Cell(row, 0));
+  if (column == kDateColumn) return DateAsInt(me.Cell(row, kDateColumn));
+  return std::nullopt;
 }
 
 // Day, month and two-digit year read by position; the year is 20yy up to

@@ -369,7 +369,7 @@ void Listbox::Sort() {
   if (column < 0 || column >= ColumnCount()) return;
   d->commit();
   const std::vector<int> order = ui::SortedOrder(d->model, column, ColumnSortDirection(column) < 0,
-                                                 CompareRows, d->collator);
+                                                 SortKey, CompareRows, d->collator);
   std::vector<int> newIndex;
   {
     // The selection follows its rows through the layout change.

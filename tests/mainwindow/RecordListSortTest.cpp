@@ -66,7 +66,7 @@ TEST_F(RecordListFixture, DateAsIntReadsDayMonthAndTwoDigitYearByPosition) {
   }
 }
 
-TEST_F(RecordListFixture, CompareRowsOrdersIdsByNumberAndDatesByKey) {
+TEST_F(RecordListFixture, CompareRowsAndTheSortKeyOrderIdsByNumberAndDatesByKey) {
   MainWindow& mw = Open();
   fw::Listbox& list = mw.RecList();
   for (const CompareCase& c : kCompares) {
@@ -81,6 +81,13 @@ TEST_F(RecordListFixture, CompareRowsOrdersIdsByNumberAndDatesByKey) {
         << c.column << ": " << c.first << " / " << c.second;
     EXPECT_EQ(c.handled ? Sign(result) : result, c.result)
         << c.column << ": " << c.first << " / " << c.second;
+    // The list's sort key is what the comparison compares.
+    const std::optional<long long> a = mw.RecList_SortKey(list, 0, c.column);
+    const std::optional<long long> b = mw.RecList_SortKey(list, 1, c.column);
+    ASSERT_EQ(a.has_value() && b.has_value(), c.handled) << c.column;
+    if (c.handled) {
+      EXPECT_EQ(Sign(*a > *b ? 1 : (*a < *b ? -1 : 0)), c.result) << c.first << " / " << c.second;
+    }
   }
 }
 

@@ -1,5 +1,5 @@
-// Sort through the program's comparison, collation where it declines, and
-// sorting by a click on a heading.
+// Sort by the program's keys, through its comparison, collation where it
+// declines, and sorting by a click on a heading.
 #include "ListboxTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -133,6 +133,76 @@ TEST(ListboxSort, AHeadingClickSortsThenReverses) {
 
   f.list.SetHeadingIndex(-1);
   EXPECT_FALSE(header->isSortIndicatorShown());
+}
+
+// Keys by number from column 0, read through the list; none elsewhere. Counts
+// the rows asked for.
+struct KeyedList {
+  KeyedList() {
+    f.list.SortKey = [this](Integer row, Integer column) -> std::optional<long long> {
+      ++asked;
+      if (column != 0) return std::nullopt;
+      return f.list.Cell(row, 0).toLongLong();
+    };
+    f.list.CompareRows = [this](Integer, Integer, Integer, Integer&) {
+      ++compared;
+      return false;
+    };
+  }
+  ShownListbox f;
+  int asked = 0;
+  int compared = 0;
+};
+
+TEST(ListboxSortKey, OrdersByTheKeysAskedOncePerRowAndStably) {
+  const struct {
+    const char* what;
+    int direction;
+    Cells expected;  // column 1, naming the rows
+  } cases[] = {
+      {"ascending", 1, {"e", "b", "d", "a", "c"}},
+      {"descending", -1, {"a", "c", "b", "d", "e"}},
+  };
+  for (const auto& c : cases) {
+    KeyedList k;
+    // Beyond the Integer range, and ties that keep their order both ways.
+    Put(k.f.list, {"5000000000", "7", "5000000000", "7", "-3"}, {"a", "b", "c", "d", "e"});
+    k.f.list.SetSortedColumn(0);
+    k.f.list.SetColumnSortDirection(0, c.direction);
+    k.f.list.Sort();
+    EXPECT_EQ(k.f.Column(1), c.expected) << c.what;
+    EXPECT_EQ(k.asked, 5) << c.what;
+    EXPECT_EQ(k.compared, 0) << c.what;
+  }
+}
+
+TEST(ListboxSortKey, AHeadingClickUsesTheKeysAndAColumnWithoutKeysSortsAsText) {
+  KeyedList k;
+  Put(k.f.list, {"10", "9", "100"}, {"b", "c", "a"});
+  k.f.ClickHeading(0);
+  EXPECT_EQ(k.f.Column(0), (Cells{"9", "10", "100"}));
+  EXPECT_EQ(k.asked, 3);
+  EXPECT_EQ(k.compared, 0);
+
+  k.asked = 0;
+  k.f.ClickHeading(1);
+  EXPECT_EQ(k.f.Column(1), (Cells{"a", "b", "c"}));
+  EXPECT_EQ(k.asked, 1) << "the first row without a key settles it";
+  EXPECT_GT(k.compared, 0);
+}
+
+TEST(ListboxSortKey, ARowWithoutAKeySendsTheWholeColumnThroughTheComparison) {
+  KeyedList k;
+  Put(k.f.list, {"10", "", "9"});
+  k.f.list.SortKey = [&k](Integer row, Integer) -> std::optional<long long> {
+    const QString cell = k.f.list.Cell(row, 0);
+    if (cell.isEmpty()) return std::nullopt;
+    return cell.toLongLong();
+  };
+  k.f.list.SetSortedColumn(0);
+  k.f.list.Sort();
+  EXPECT_EQ(k.f.Column(0), (Cells{"", "10", "9"})) << "as text";
+  EXPECT_GT(k.compared, 0);
 }
 
 }  // namespace
