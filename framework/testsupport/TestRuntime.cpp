@@ -2,6 +2,7 @@
 
 #include "framework/Window.h"
 #include "framework/core/ApplicationFolder.h"
+#include "framework/core/Today.h"
 #include "framework/ui/MenuEnabling.h"
 #include "framework/ui/RunState.h"
 
@@ -11,6 +12,8 @@
 namespace fw {
 
 void SetApplicationFolder(const String& path) { core::ApplicationFolderOverride() = path; }
+
+void SetToday(const std::optional<Date>& today) { core::TodayOverride() = today; }
 
 void ResetRuntimeForTesting() {
   for (Window* w : Window::OpenWindows()) w->Close();

@@ -51,7 +51,7 @@ class MainWindowLifecycle : public MainWindowFixture {
 TEST_F(MainWindowLifecycle, OpenCreatesThePageSetupTakesTodayAndFillsTheList) {
   MainWindow& w = OpenMainWindow();
   EXPECT_NE(app->p, nullptr);
-  EXPECT_EQ(w.today, fw::Date::Now());
+  EXPECT_EQ(w.today, klangbuch_test::kToday);
   EXPECT_EQ(w.RecList().ListCount(), 2);
 }
 

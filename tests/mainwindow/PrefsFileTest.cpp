@@ -179,13 +179,11 @@ class PrefsWriteFailure : public MainWindowFixture,
 
 TEST_P(PrefsWriteFailure, BeepsShowsTheMessageLeavesTheOldFileAndStillEndsWithZero) {
   const QString kept = GetParam().spoil(prefsDir.path());
-  if (kept.isEmpty()) GTEST_SKIP() << "permissions do not stop this user";
   const QByteArray before = ReadFile(kept);
   MainWindow& w = OpenMainWindow();
   w.KeepSel().SetValue(false);  // so a written file would differ
   dialogs.Clear();
   CloseMainWindow();
-  QFile(prefsDir.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(dialogs.shown[0].kind, fw::ShownDialog::kBeep);
@@ -205,13 +203,15 @@ INSTANTIATE_TEST_SUITE_P(
                        WriteFile(inside, "old");
                        return inside;
                      }},
-        WriteFailure{"FolderIsReadOnly",
+        // The old preferences file where the preferences folder should be: a
+        // regular file, below which no one can create one, the superuser
+        // included.
+        WriteFailure{"FolderIsAFile",
                      [](const QString& dir) {
-                       const QString target = dir + u"/Klangbuch Prefs"_s;
-                       WriteFile(target, DesignFile());
-                       QFile(dir).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-                       // Permissions do not hold back the superuser.
-                       return WriteFile(dir + u"/probe"_s, "x") ? QString() : target;
+                       const QString old = dir + u"/Klangbuch Prefs"_s;
+                       WriteFile(old, DesignFile());
+                       qputenv("XDG_CONFIG_HOME", old.toUtf8());
+                       return old;
                      }},
         WriteFailure{"FolderPathRunsThroughAFile",
                      [](const QString& dir) {

@@ -2,6 +2,8 @@
 // The preferences file as bytes, for the tests of the options tab and of the
 // preferences reader and writer.
 
+#include "support/KlangbuchFixture.h"
+
 #include "framework/Controls.h"
 #include "framework/Date.h"
 
@@ -11,10 +13,10 @@
 
 namespace prefs_test {
 
-// The header the writer puts in line 1 this year.
+// The header the writer puts in line 1 in the tests' year.
 inline QString Header() {
   return QStringLiteral("Klangbuch v1.0, Klangbuch \u00A9 ") +
-         QString::number(fw::Date::Now().Year());
+         QString::number(klangbuch_test::kToday.Year());
 }
 
 // The lines of the file with the design values.

@@ -1,7 +1,7 @@
 #pragma once
 // A temporary program folder with its own "recordings.rsd", a temporary
-// preferences folder, scripted dialogs and a running App with the main
-// window open: what the main window's tests start from.
+// preferences folder, scripted dialogs, a fixed today and a running App with
+// the main window open: what the main window's tests start from.
 
 #include "app/App.h"
 #include "app/MenuBar1.h"
@@ -10,6 +10,7 @@
 
 #include "framework/Application.h"
 #include "framework/Database.h"
+#include "framework/Date.h"
 #include "framework/FolderItem.h"
 #include "framework/testsupport/ScriptedDialogs.h"
 #include "framework/testsupport/TestRuntime.h"
@@ -28,10 +29,14 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace klangbuch_test {
 
+// The day every test of the program runs on, whatever the clock says.
+inline const fw::Date kToday(2026, 6, 15);
+
 class KlangbuchFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(programDir.isValid() && prefsDir.isValid());
+    fw::SetToday(kToday);
     fw::SetApplicationFolder(programDir.path());
     qputenv("XDG_CONFIG_HOME", prefsDir.path().toUtf8());
     fw::ResetRuntimeForTesting();
@@ -47,6 +52,7 @@ class KlangbuchFixture : public ::testing::Test {
       app = nullptr;
     }
     fw::ResetRuntimeForTesting();
+    fw::SetToday(std::nullopt);
   }
 
   // Creates "recordings.rsd" with the table; override Seed to add rows.
