@@ -71,13 +71,11 @@ fw::DatabaseRecord ExchangeRecord(const String& line, const String& separator,
                                   fw::Integer count) {
   const String text = fw::ReplaceAll(line, u"||"_s, fw::Chr(10));
   fw::DatabaseRecord record;
-  // The fields cut in one pass, as NthField would give them one by one.
-  qsizetype begin = 0;
-  for (fw::Integer i = 0; i < count && i < fw::Integer(ExchangeColumns.size()); ++i) {
-    qsizetype end = separator.isEmpty() ? -1 : text.indexOf(separator, begin);
-    if (end < 0) end = text.size();
-    const String field = begin <= text.size() ? text.mid(begin, end - begin) : String();
-    begin = end + separator.size();
+  const std::vector<String> fields = fw::Fields(text, separator);
+  for (fw::Integer i = 0; i < count && i < fw::Integer(fields.size()) &&
+                          i < fw::Integer(ExchangeColumns.size());
+       ++i) {
+    const String& field = fields[i];
     const ExchangeColumn& column = ExchangeColumns[i];
     const String& name = ColumnNames()[i];
     switch (column.kind) {

@@ -52,7 +52,7 @@ fw::Integer ImportExchangeFile(fw::SQLiteDatabase& db, const fw::FolderItem& fil
 }
 
 fw::Integer App::ImportData(const fw::FolderItem& file, const fw::String& separator) {
-  return ImportExchangeFile(*KlangDB, file, separator, 
+  return ImportExchangeFile(*KlangDB, file, separator,
                             [this](bool rollback) { DisplayDatabaseError(rollback); });
 }
 

@@ -53,6 +53,9 @@ Integer InStr(Integer start, const String& s, const String& find);
 // a trailing separator adds an empty one). "" has 1 piece.
 Integer CountFields(const String& s, const String& sep);
 String NthField(const String& s, const String& sep, Integer n);  // "" beyond the last
+// Every piece at once, by the same rule: what CountFields counts and NthField
+// gives one by one, in one pass over a long line.
+std::vector<String> Fields(const String& s, const String& sep);
 
 // The pieces in order, with sep between each two.
 String Join(const std::vector<String>& pieces, const String& sep);

@@ -92,6 +92,17 @@ String NthField(const String& s, const String& sep, Integer n) {
   return s.mid(begin, end - begin);
 }
 
+std::vector<String> Fields(const String& s, const String& sep) {
+  std::vector<String> pieces;
+  qsizetype begin = 0;
+  for (;;) {
+    const qsizetype at = sep.isEmpty() ? -1 : s.indexOf(sep, begin);
+    pieces.push_back(s.mid(begin, (at < 0 ? s.size() : at) - begin));
+    if (at < 0) return pieces;
+    begin = at + sep.size();
+  }
+}
+
 String Join(const std::vector<String>& pieces, const String& sep) {
   String joined;
   for (size_t i = 0; i < pieces.size(); ++i) {

@@ -72,6 +72,7 @@ TEST(StringTest, FieldsKeepEmptyPieces) {
     for (int n = 1; n <= c.count; ++n) EXPECT_EQ(NthField(c.s, c.sep, n), c.pieces[n - 1]);
     EXPECT_EQ(NthField(c.s, c.sep, c.count + 1), "");
     EXPECT_EQ(NthField(c.s, c.sep, 0), "");
+    EXPECT_EQ(Fields(c.s, c.sep), c.pieces);
     if (!c.sep.isEmpty()) {
       EXPECT_EQ(Join(c.pieces, c.sep), c.s);
     }
