@@ -10,6 +10,12 @@ namespace fw {
 
 using db::Statement;
 
+namespace {
+bool openReadOnly = false;
+}
+
+void SQLiteDatabase::OpenReadOnlyForTesting(bool readOnly) { openReadOnly = readOnly; }
+
 SQLiteDatabase::SQLiteDatabase() = default;
 
 SQLiteDatabase::~SQLiteDatabase() { Close(); }
@@ -23,7 +29,7 @@ bool SQLiteDatabase::Connect() {
   }
   // Read-write only: a missing file is an error here, never a new file.
   int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
-                           SQLITE_OPEN_READWRITE, nullptr);
+                           openReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
   if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db_, busyTimeout_);
   if (rc == SQLITE_OK) rc = db::RegisterUnicodeUpper(db_);
   if (rc == SQLITE_OK) {
