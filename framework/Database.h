@@ -144,10 +144,6 @@ class SQLiteDatabase {
   // Opens the existing file read-write (never creates it) and probes it:
   // a file that is no database gives False with the engine's code.
   bool Connect();
-  // Tests only: connections made from now on open the file read-only, as
-  // the engine does by itself when the file is write-protected for the
-  // user (which no file is for root); writes then fail with SQLITE_READONLY.
-  static void OpenReadOnlyForTesting(bool readOnly);
   // Creates a new empty file (fails when it exists) and connects.
   bool CreateDatabaseFile();
   // The rows of a query; nullptr with Error set on failure.

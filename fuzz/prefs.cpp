@@ -4,7 +4,6 @@
 
 #include "support/Program.h"
 
-#include "framework/ScriptedDialogs.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,20 +1,20 @@
-#include "framework/DiskSpace.h"
+#include "framework/core/DiskSpace.h"
 
 #include <algorithm>
 
-namespace fw {
+namespace fw::core {
 
-namespace {
-qint64 freeSpace = -1;  // no limit
+qint64& FreeDiskSpace() {
+  static qint64 bytes = -1;
+  return bytes;
 }
 
-void SetFreeDiskSpaceForTesting(qint64 bytes) { freeSpace = bytes; }
-
 qint64 ClaimDiskSpace(qint64 bytes) {
-  if (freeSpace < 0) return bytes;
-  const qint64 granted = std::min(bytes, freeSpace);
-  freeSpace -= granted;
+  qint64& free = FreeDiskSpace();
+  if (free < 0) return bytes;
+  const qint64 granted = std::min(bytes, free);
+  free -= granted;
   return granted;
 }
 
-}  // namespace fw
+}  // namespace fw::core

@@ -1,5 +1,6 @@
 #include "framework/Database.h"
 
+#include "framework/db/ReadOnly.h"
 #include "framework/db/Statement.h"
 #include "framework/db/UnicodeUpper.h"
 
@@ -10,11 +11,12 @@ namespace fw {
 
 using db::Statement;
 
-namespace {
-bool openReadOnly = false;
+namespace db {
+bool& OpenReadOnly() {
+  static bool readOnly = false;
+  return readOnly;
 }
-
-void SQLiteDatabase::OpenReadOnlyForTesting(bool readOnly) { openReadOnly = readOnly; }
+}  // namespace db
 
 SQLiteDatabase::SQLiteDatabase() = default;
 
@@ -29,7 +31,7 @@ bool SQLiteDatabase::Connect() {
   }
   // Read-write only: a missing file is an error here, never a new file.
   int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
-                           openReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
+                           db::OpenReadOnly() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
   if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db_, busyTimeout_);
   if (rc == SQLITE_OK) rc = db::RegisterUnicodeUpper(db_);
   if (rc == SQLITE_OK) {

@@ -6,7 +6,8 @@
 #include "framework/Application.h"
 #include "framework/Database.h"
 #include "framework/FolderItem.h"
-#include "framework/ScriptedDialogs.h"
+#include "framework/testsupport/ScriptedDialogs.h"
+#include "framework/testsupport/TestRuntime.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "mainwindow/MainWindowFixture.h"
 #include "mainwindow/PrefsTestSupport.h"
 
-#include "framework/DiskSpace.h"
+#include "framework/testsupport/DiskFaults.h"
 
 #include <QDir>
 

@@ -7,6 +7,8 @@
 #include "faults/Faults.h"
 #include "mainwindow/RecordFormFixture.h"
 
+#include "framework/testsupport/DiskFaults.h"
+
 namespace klangbuch_test {
 namespace {
 
@@ -21,7 +23,7 @@ void PrintTo(const Write& c, std::ostream* os) { *os << c.name; }
 class ReadOnlyDatabase : public RecordFormFixture, public ::testing::WithParamInterface<Write> {
  protected:
   void TearDown() override {
-    fw::SQLiteDatabase::OpenReadOnlyForTesting(false);
+    fw::OpenDatabasesReadOnlyForTesting(false);
     RecordFormFixture::TearDown();
   }
 
@@ -32,9 +34,9 @@ class ReadOnlyDatabase : public RecordFormFixture, public ::testing::WithParamIn
 
 TEST_P(ReadOnlyDatabase, EveryWriteShowsTheMessageAndTheFileKeepsItsRows) {
   const std::vector<QStringList> before = Table();
-  fw::SQLiteDatabase::OpenReadOnlyForTesting(true);
+  fw::OpenDatabasesReadOnlyForTesting(true);
   MainWindow& w = Open();
-  fw::SQLiteDatabase::OpenReadOnlyForTesting(false);
+  fw::OpenDatabasesReadOnlyForTesting(false);
   EXPECT_EQ(w.RecList().ListCount(), 3);
 
   GetParam().run(w);
