@@ -1,5 +1,6 @@
 #include "framework/Database.h"
 
+#include "framework/db/DiskSpaceVfs.h"
 #include "framework/db/ReadOnly.h"
 #include "framework/db/Statement.h"
 #include "framework/db/UnicodeUpper.h"
@@ -31,7 +32,8 @@ bool SQLiteDatabase::Connect() {
   }
   // Read-write only: a missing file is an error here, never a new file.
   int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
-                           db::OpenReadOnly() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
+                           db::OpenReadOnly() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE,
+                           db::DiskSpaceVfsName());
   if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db_, busyTimeout_);
   if (rc == SQLITE_OK) rc = db::RegisterUnicodeUpper(db_);
   if (rc == SQLITE_OK) {

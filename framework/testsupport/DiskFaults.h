@@ -7,9 +7,10 @@
 
 namespace fw {
 
-// From now on the layer's writers (text output streams) may write `bytes`
-// more bytes in all; a write beyond that fails as on a full disk, and a
-// stream that failed leaves its target as it was. Negative: no limit.
+// From now on the layer's writers may write `bytes` more bytes in all: text
+// output streams (a stream that runs out fails and leaves its target as it
+// was) and the database file with its journal (a write that does not fit
+// fails with SQLITE_FULL). Negative: no limit.
 void SetFreeDiskSpaceForTesting(qint64 bytes);
 
 // Connections made from now on open the file read-only, as the engine opens
