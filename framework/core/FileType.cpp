@@ -8,9 +8,11 @@
 namespace fw {
 
 namespace {
+// Never destroyed: a FileType held by a global outlives any function-local
+// static made after it, and its destructor still looks itself up here.
 std::vector<const FileType*>& LivingTypes() {
-  static std::vector<const FileType*> types;
-  return types;
+  static auto* types = new std::vector<const FileType*>;
+  return *types;
 }
 }  // namespace
 

@@ -1,16 +1,17 @@
 #pragma once
-// Faults from the disk, for tests: a disk that fills up and a catalogue
-// that may not be written, both of which root's tests cannot get from the
-// file system itself.
+// Faults from the disk under the database, for tests: a disk that fills up
+// and a catalogue that may not be written, which root's tests cannot get
+// from the file system itself. (A text file on a full disk: the process's
+// file size limit, tests/support/FileSizeLimit.h, does for streams.)
 
 #include <QtGlobal>
 
 namespace fw {
 
-// From now on the layer's writers may write `bytes` more bytes in all: text
-// output streams (a stream that runs out fails and leaves its target as it
-// was) and the database file with its journal (a write that does not fit
-// fails with SQLITE_FULL). Negative: no limit.
+// From now on the database files (the catalogue and its journal) may grow
+// by `bytes` more bytes in all; a write that does not fit fails with
+// SQLITE_FULL, as on a full disk. Overwriting a page needs no room, unlike
+// under a file size limit. Negative: no limit.
 void SetFreeDiskSpaceForTesting(qint64 bytes);
 
 // Connections made from now on open the file read-only, as the engine opens

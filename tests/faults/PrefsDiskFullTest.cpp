@@ -4,7 +4,7 @@
 #include "mainwindow/MainWindowFixture.h"
 #include "mainwindow/PrefsTestSupport.h"
 
-#include "framework/testsupport/DiskFaults.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 
@@ -13,7 +13,8 @@ using namespace prefs_test;
 
 namespace {
 
-// The free bytes on the disk for a file of `needed` bytes.
+// The free bytes on the disk for a file of `needed` bytes: writes past
+// them fail (the process's file size limit, which holds for root too).
 struct Space {
   const char* name;
   qint64 (*free)(qint64 needed);
@@ -22,10 +23,6 @@ void PrintTo(const Space& s, std::ostream* os) { *os << s.name; }
 
 class PrefsDiskFull : public MainWindowFixture, public ::testing::WithParamInterface<Space> {
  protected:
-  void TearDown() override {
-    fw::SetFreeDiskSpaceForTesting(-1);
-    MainWindowFixture::TearDown();
-  }
   QStringList FilesInPrefsFolder() const {
     return QDir(prefsDir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
   }
@@ -41,8 +38,11 @@ TEST_P(PrefsDiskFull, ShowsTheMessageAndLeavesTheOldFileAlone) {
                                                    QStringLiteral("KeepSel\tFalse")}));
   dialogs.Clear();
 
-  fw::SetFreeDiskSpaceForTesting(space.free(wanted.size()));
-  MainWindowTestAccess::WritePrefs(w);
+  {
+    const klangbuch_test::FileSizeLimit limit(space.free(wanted.size()));
+    ASSERT_TRUE(limit.IsSet());
+    MainWindowTestAccess::WritePrefs(w);
+  }
 
   EXPECT_EQ(FilesInPrefsFolder(), QStringList{QStringLiteral("Klangbuch Prefs")});
   if (space.free(wanted.size()) == wanted.size()) {
