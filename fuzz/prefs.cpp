@@ -1,9 +1,9 @@
 // The preferences file, read as the main window's opening reads it and
 // written as its closing writes it: whatever a file holds, what the program
-// writes, read again, writes the same bytes, and it is well formed.
+// writes is well formed and, read again, writes the same bytes (but for the
+// one change the sort option's rule makes).
 
 #include "support/Program.h"
-
 
 #include <QByteArray>
 #include <QFile>
