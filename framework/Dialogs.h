@@ -10,11 +10,14 @@
 #include "framework/FolderItem.h"
 #include "framework/String.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace fw {
 
+class PageSurface;
+class PrinterSetup;
 class Window;
 
 class DialogSeam {
@@ -39,6 +42,11 @@ class DialogSeam {
   virtual std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
                                              const String& defaultName,
                                              const Window* parent) = 0;
+  // The page setup dialog editing `setup`; true when confirmed.
+  virtual bool PageSetupDialog(PrinterSetup& setup) = 0;
+  // The print dialog for `setup` within `parent` (may be nullptr): the
+  // surface of the new job, nullptr when cancelled (Printing.h).
+  virtual std::unique_ptr<PageSurface> PrintDialog(PrinterSetup& setup, Window* parent) = 0;
 };
 
 // The seam in force. Without an installed one, the Qt seam.

@@ -5,7 +5,7 @@
 // shortcut is dispatched, each item starts from AutoEnable (enabled when a
 // handler is bound under its name in the front window or the application);
 // an Enabled value that a window's code set outside a menu update wins over
-// that until the window closes; then the front window's
+// that while the window is in front, until it closes; then the front window's
 // Event_EnableMenuItems runs, then the application's.
 //
 // A triggered item runs the handler bound under its name in the front

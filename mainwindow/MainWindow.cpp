@@ -8,6 +8,8 @@
 #include "framework/Application.h"
 #include "framework/Printing.h"
 #include "framework/Runtime.h"
+#include "printing/PrintInfoWindow.h"
+#include "printing/RecordListPrintout.h"
 #include "search/SearchWindow.h"
 
 using namespace fw::literals;
@@ -158,8 +160,14 @@ bool MainWindow::FileClose_Action() {
 // to show.
 bool MainWindow::FileSearch_Action() { return true; }
 
-// Bound now so the items work from the start; their commands come with
-// the printing step.
-bool MainWindow::FilePrint_Action() { return true; }
-bool MainWindow::FilePrintInfo_Action() { return true; }
-bool MainWindow::FilePageSetup_Action() { return true; }
+bool MainWindow::FilePrint_Action() {
+  RecordListPrintout(*this);
+  return true;
+}
+
+bool MainWindow::FilePrintInfo_Action() {
+  PrintInfoWindow::SharedInstance().Show();
+  return true;
+}
+
+bool MainWindow::FilePageSetup_Action() { return App::SharedInstance().p->PageSetupDialog(); }

@@ -60,6 +60,28 @@ std::optional<FolderItem> ScriptedDialogs::SaveFile(const String& prompt, const 
   return NextFileAnswer();
 }
 
+void ScriptedDialogs::AnswerNextPageSetupWith(bool confirmed) { pageSetupAnswers_.push_back(confirmed); }
+
+void ScriptedDialogs::AnswerNextPrintDialogWith(std::unique_ptr<PageSurface> surface) {
+  printAnswers_.push_back(std::move(surface));
+}
+
+bool ScriptedDialogs::PageSetupDialog(PrinterSetup&) {
+  shown.push_back({ShownDialog::kPageSetup, {}, {}, {}});
+  if (pageSetupAnswers_.empty()) return false;
+  const bool confirmed = pageSetupAnswers_.front();
+  pageSetupAnswers_.pop_front();
+  return confirmed;
+}
+
+std::unique_ptr<PageSurface> ScriptedDialogs::PrintDialog(PrinterSetup&, Window* parent) {
+  shown.push_back({ShownDialog::kPrint, {}, {}, {}, parent});
+  if (printAnswers_.empty()) return nullptr;
+  std::unique_ptr<PageSurface> surface = std::move(printAnswers_.front());
+  printAnswers_.pop_front();
+  return surface;
+}
+
 std::optional<FolderItem> ScriptedDialogs::NextFileAnswer() {
   if (fileAnswers_.empty()) return std::nullopt;
   // Copied out as a plain item: moving the optional itself trips a false

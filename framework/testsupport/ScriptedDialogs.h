@@ -4,19 +4,20 @@
 // seam back.
 
 #include "framework/Dialogs.h"
+#include "framework/Printing.h"
 
 #include <deque>
 
 namespace fw {
 
 struct ShownDialog {
-  enum Kind { kMsgBox, kBeep, kShowURL, kMessageDialog, kOpenFile, kSaveFile };
+  enum Kind { kMsgBox, kBeep, kShowURL, kMessageDialog, kOpenFile, kSaveFile, kPageSetup, kPrint };
   Kind kind;
   String text;         // MsgBox text, URL, MessageDialog headline, file filter
   String explanation;  // MessageDialog explanation, save dialog's default name
   std::vector<String> buttons;  // MessageDialog's visible captions
   String prompt{};                  // save dialog
-  const Window* parent = nullptr;  // save dialog
+  const Window* parent = nullptr;  // save dialog, print dialog
 };
 
 class ScriptedDialogs : public DialogSeam {
@@ -29,6 +30,10 @@ class ScriptedDialogs : public DialogSeam {
   // closes the dialog without a button (Escape).
   void AnswerNextDialogWith(const String& buttonCaption);
   void AnswerNextFileDialogWith(std::optional<FolderItem> file);
+  // The page setup dialog is cancelled and the print dialog cancelled
+  // (nullptr) unless answered.
+  void AnswerNextPageSetupWith(bool confirmed);
+  void AnswerNextPrintDialogWith(std::unique_ptr<PageSurface> surface);
 
   std::vector<ShownDialog> shown;  // everything, in order
   std::vector<String> MsgBoxTexts() const;
@@ -43,6 +48,8 @@ class ScriptedDialogs : public DialogSeam {
   std::optional<FolderItem> OpenFile(const String& filter) override;
   std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
                                      const String& defaultName, const Window* parent) override;
+  bool PageSetupDialog(PrinterSetup& setup) override;
+  std::unique_ptr<PageSurface> PrintDialog(PrinterSetup& setup, Window* parent) override;
 
  private:
   std::optional<FolderItem> NextFileAnswer();
@@ -50,6 +57,8 @@ class ScriptedDialogs : public DialogSeam {
   DialogSeam* previous_;
   std::deque<String> buttonAnswers_;
   std::deque<std::optional<FolderItem>> fileAnswers_;
+  std::deque<bool> pageSetupAnswers_;
+  std::deque<std::unique_ptr<PageSurface>> printAnswers_;
 };
 
 }  // namespace fw

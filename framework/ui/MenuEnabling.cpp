@@ -125,7 +125,9 @@ void MenuEnabling::Refresh() {
     for (MenuItem* root : roots) {
       ForEachLeaf(*root, [front](MenuItem& item) {
         bool on = item.AutoEnable ? Served(item, front) : item.enabled_;
-        if (item.hasExplicit_) on = item.explicitValue_;
+        // A window's own setting holds while that window is in front.
+        if (item.hasExplicit_ && (!item.explicitOwner_ || item.explicitOwner_ == front))
+          on = item.explicitValue_;
         item.enabled_ = on;
       });
     }

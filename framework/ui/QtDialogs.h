@@ -20,6 +20,9 @@ class QtDialogs : public DialogSeam {
   std::optional<FolderItem> OpenFile(const String& filter) override;
   std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
                                      const String& defaultName, const Window* parent) override;
+  // With the printing part of the layer (ui/QtPrintDialogs.cpp).
+  bool PageSetupDialog(PrinterSetup& setup) override;
+  std::unique_ptr<PageSurface> PrintDialog(PrinterSetup& setup, Window* parent) override;
 };
 
 // The message box as MessageDialog shows it, built apart from showing so

@@ -1,0 +1,156 @@
+// The print selection window's build hooks, its list, its activation and
+// its menu commands.
+
+#include "printing/PrintInfoWindow.h"
+
+#include "app/App.h"
+#include "framework/Application.h"
+#include "framework/Database.h"
+#include "framework/Dialogs.h"
+#include "framework/Printing.h"
+#include "framework/Runtime.h"
+#include "mainwindow/MainWindow.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Makes `event` of the control `c` (a T) call `handler` on `w` with that
+// control.
+template <class T, class Owner>
+void Bind(PrintInfoWindow& w, fw::Control& c, std::function<void()> Owner::*event,
+          void (PrintInfoWindow::*handler)(T&)) {
+  T& me = dynamic_cast<T&>(c);
+  me.*event = [&w, &me, handler] { (w.*handler)(me); };
+}
+
+}  // namespace
+
+// --- build hooks -------------------------------------------------------
+
+void PrintInfoWindow::Layout() {
+  // No bar of its own: the application's shared one, shown in this window.
+  SetMenuBar(fw::Application::Instance()->MenuBar());
+  SetDesign({.title = u"Vollinfo Drucken"_s,
+             .width = 800,
+             .height = 400,
+             .minWidth = 800,
+             .minHeight = 400,
+             .maxWidth = 800,
+             .maxHeight = 400,
+             .closeButton = true,
+             .resizeable = false,
+             .minimizeButton = false,
+             .maximizeButton = false,
+             .visible = true,
+             .menuBarVisible = true});
+}
+
+void PrintInfoWindow::CreateControls() { CreateControlsFrom(ControlDeclaration()); }
+
+void PrintInfoWindow::BindControlEvents(fw::Control& c) {
+  using W = PrintInfoWindow;
+  const fw::String name = c.Name();
+  if (name == u"RecList2") {
+    Bind(*this, c, &fw::Listbox::Change, &W::RecList2_Change);
+    Bind(*this, c, &fw::Listbox::Open, &W::RecList2_Open);
+    auto& list = dynamic_cast<fw::Listbox&>(c);
+    list.CompareRows = [this, &list](fw::Integer row1, fw::Integer row2, fw::Integer column,
+                                     fw::Integer& result) {
+      return RecList2_CompareRows(list, row1, row2, column, result);
+    };
+  } else if (name == u"PrintInfo") {
+    Bind(*this, c, &fw::PushButton::Action, &W::PrintInfo_Action);
+  } else if (name == u"PrintCancel") {
+    Bind(*this, c, &fw::PushButton::Action, &W::PrintCancel_Action);
+  }
+}
+
+void PrintInfoWindow::AddMenuHandlers() {
+  AddMenuHandler(u"FileClose"_s, [this] { return FileClose_Action(); });
+  AddMenuHandler(u"FilePageSetup"_s, [this] { return FilePageSetup_Action(); });
+  AddMenuHandler(u"FilePrint"_s, [this] { return FilePrint_Action(); });
+}
+
+fw::MenuItem& PrintInfoWindow::MenuItemNamed(const fw::String& name) const {
+  fw::MenuItem* item = MenuBar() ? MenuBar()->FindItem(name) : nullptr;
+  if (!item) throw fw::NilObjectException(u"no menu item "_s + name);
+  return *item;
+}
+
+// --- the list ------------------------------------------------------------
+
+bool PrintInfoWindow::RecList2_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2,
+                                           fw::Integer column, fw::Integer& result) {
+  fw::Integer a = 0, b = 0;
+  if (column == 0) {
+    a = fw::Val(me.Cell(row1, 0));
+    b = fw::Val(me.Cell(row2, 0));
+  } else if (column == 1) {
+    const MainWindow& main = MainWindow::SharedInstance();
+    a = main.DateAsInt(me.Cell(row1, 1));
+    b = main.DateAsInt(me.Cell(row2, 1));
+  } else {
+    return false;
+  }
+  // Equal keys compare equal, so the sort gets a consistent order.
+  result = a > b ? 1 : (a < b ? -1 : 0);
+  return true;
+}
+
+void PrintInfoWindow::RecList2_Change(fw::Listbox& me) {
+  const bool any = me.ListIndex() > -1;
+  PrintInfo().SetEnabled(any);
+  MenuItemNamed(u"FilePrint"_s).SetEnabled(any);
+}
+
+void PrintInfoWindow::RecList2_Open(fw::Listbox& me) { PrintInfo().SetEnabled(me.ListIndex() > -1); }
+
+void PrintInfoWindow::PrintCancel_Action(fw::PushButton&) { Close(); }
+
+// --- window events -----------------------------------------------------
+
+// The list refilled from the main window's last list query at every
+// activation. A failure closes the window before it is reported, so the
+// activation that follows the message finds the window gone.
+void PrintInfoWindow::Event_Activate() {
+  MenuItemNamed(u"EditSelectAll"_s).SetText(u"Alle Auswählen"_s);
+  App& app = App::SharedInstance();
+  MainWindow& main = MainWindow::SharedInstance();
+  std::unique_ptr<fw::RecordSet> rs = app.KlangDB->SQLSelect(main.sql);
+  if (app.KlangDB->Error()) {
+    Close();
+    app.DisplayDatabaseError(false);
+    return;
+  }
+  if (!rs) {
+    Close();
+    fw::MsgBox(u"Der Datensatz ist leer,"_s + fw::EndOfLine + u"Es wurden keine Daten gefunden."_s);
+    return;
+  }
+  main.PopulateListBox(RecList2(), *rs);
+  rs->Close();
+  // The row position is taken over, not the recording.
+  if (main.KeepSel().Value()) RecList2().SetListIndex(main.RecList().ListIndex());
+  RecList2().SetFocus();
+}
+
+void PrintInfoWindow::Event_EnableMenuItems() {
+  MenuItemNamed(u"FileClose"_s).SetEnabled(true);
+  MenuItemNamed(u"EditSelectAll"_s).SetEnabled(true);
+  MenuItemNamed(u"FilePageSetup"_s).SetEnabled(true);
+}
+
+// --- menu commands -----------------------------------------------------
+
+bool PrintInfoWindow::FileClose_Action() {
+  Close();
+  return true;
+}
+
+bool PrintInfoWindow::FilePageSetup_Action() { return App::SharedInstance().p->PageSetupDialog(); }
+
+bool PrintInfoWindow::FilePrint_Action() {
+  PrintInfo().Push();
+  return true;
+}
