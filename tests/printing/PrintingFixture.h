@@ -5,6 +5,8 @@
 
 #include "support/KlangbuchFixture.h"
 
+#include "printing/PrintInfoWindow.h"
+
 #include "framework/Printing.h"
 #include "framework/RecordingSurface.h"
 #include "search/SearchWindow.h"
@@ -71,11 +73,15 @@ class PrintingFixture : public KlangbuchFixture {
   // `n` recordings, the first the newest: dates one day apart backwards
   // from 2020-12-31, titles "Titel 1" to "Titel n".
   void AddNumbered(int n) {
+    QStringList rows;
     for (int i = 1; i <= n; ++i) {
-      Recording r;
-      r.Datum = QDate(2020, 12, 31).addDays(1 - i).toString(Qt::ISODate);
-      r.Titel = QStringLiteral("Titel %1").arg(i);
-      Add(r);
+      rows << QStringLiteral("('%1', 'P 1', 'Titel %2', 'WDR 3', 'CD', 'Chor', 'Köln', 'DSD', 0, 0)")
+                  .arg(QDate(2020, 12, 31).addDays(1 - i).toString(Qt::ISODate))
+                  .arg(i);
+    }
+    if (n > 0) {
+      Exec(QStringLiteral("INSERT INTO Aufnahmen (Datum, ProdNr, Titel, Redaktion, Format, "
+                          "Interpret, Ort, System, BelegCD, Surr) VALUES ") + rows.join(u','));
     }
   }
 
@@ -115,6 +121,15 @@ class PrintingFixture : public KlangbuchFixture {
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(w.widget(), &activate);
     QCoreApplication::processEvents();
+  }
+
+  // The print selection window, shown from the main window's menu and
+  // activated.
+  PrintInfoWindow& OpenPrintInfo() {
+    EXPECT_TRUE(MainWindow::SharedInstance().FilePrintInfo_Action());
+    PrintInfoWindow& w = PrintInfoWindow::SharedInstance();
+    Activate(w);
+    return w;
   }
 
   std::deque<fw::PrintLog> logs;
