@@ -13,7 +13,7 @@
 //
 // The page setup dialog and the print dialog go through the dialog seam
 // (Dialogs.h): tests answer the print dialog with a recording surface
-// (RecordingSurface.h) or a PDF file (PrintToPdf).
+// (testsupport/RecordingSurface.h) or a PDF file (PrintToPdf).
 
 #include "framework/String.h"
 

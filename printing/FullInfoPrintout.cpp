@@ -10,9 +10,9 @@
 #include "mainwindow/MainWindow.h"
 #include "printing/Printout.h"
 
-#include <QStringList>
+#include <vector>
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 namespace {
 
@@ -22,11 +22,12 @@ constexpr fw::Integer kHeadingBaseline = 48;
 constexpr fw::Integer kRightMargin = 15;
 constexpr fw::Integer kLabelLines = 11;
 
-const QStringList& Labels() {
-  static const QStringList labels{u"Titel:"_s,    u"Interpret:"_s, u"System:"_s,    u"Format:"_s,
-                                  u"Ort:"_s,      u"Redaktion:"_s, u"Technik:"_s,   u"1. Schnitt:"_s,
-                                  u"Fertig am:"_s, u"Backup:"_s,   u"Bemerkung:"_s};
-  return labels;
+// The label column: eleven lines.
+fw::String Labels() {
+  return fw::Join({u"Titel:"_s, u"Interpret:"_s, u"System:"_s, u"Format:"_s, u"Ort:"_s,
+                   u"Redaktion:"_s, u"Technik:"_s, u"1. Schnitt:"_s, u"Fertig am:"_s,
+                   u"Backup:"_s, u"Bemerkung:"_s},
+                  fw::EndOfLine);
 }
 
 struct Block {
@@ -36,24 +37,24 @@ struct Block {
 
 // The block of the record at the record set's current row.
 Block ReadBlock(fw::RecordSet& rs) {
-  const auto text = [&rs](const char* name) { return rs.Field(QString::fromLatin1(name)).StringValue(); };
-  const auto flag = [&rs](const char* name) { return rs.Field(QString::fromLatin1(name)).BooleanValue(); };
-  const auto date = [&text](const char* name) { return App::ConvertDate(text(name), 1); };
+  const auto text = [&rs](const fw::String& name) { return rs.Field(name).StringValue(); };
+  const auto date = [&text](const fw::String& name) { return App::ConvertDate(text(name), 1); };
 
-  fw::String format = text("Format");
-  if (flag("Surr")) format += u", Surround "_s;
-  if (flag("BelegCD") && text("Format") == u"CD") format += u" (BelegCD)"_s;
-  fw::String backup = text("Backup");
-  if (!text("BackupDat").isEmpty()) backup += u" vom "_s + date("BackupDat");
+  const fw::String format = text(u"Format"_s);
+  fw::String formatLine = format;
+  if (rs.Field(u"Surr"_s).BooleanValue()) formatLine += u", Surround "_s;
+  if (rs.Field(u"BelegCD"_s).BooleanValue() && format == u"CD") formatLine += u" (BelegCD)"_s;
+  fw::String backup = text(u"Backup"_s);
+  if (!text(u"BackupDat"_s).isEmpty()) backup += u" vom "_s + date(u"BackupDat"_s);
 
-  const QStringList values{text("Titel"), text("Interpret"), text("System"), format,
-                           text("Ort"),   text("Redaktion"), text("Technik"), date("Schnitt"),
-                           date("Fertig"), backup,           text("Bemerkung")};
-  QStringList lines;
-  for (const fw::String& v : values) lines << OneLine(v);
-  return {OneLine(u"Datensatz # "_s + text("ID") + u",  Aufnahmedatum: "_s + date("Datum") +
-                  u",  Prod.Nr.: "_s + text("ProdNr")),
-          lines.join(fw::EndOfLine)};
+  std::vector<fw::String> values{text(u"Titel"_s),     text(u"Interpret"_s), text(u"System"_s),
+                                 formatLine,           text(u"Ort"_s),       text(u"Redaktion"_s),
+                                 text(u"Technik"_s),   date(u"Schnitt"_s),   date(u"Fertig"_s),
+                                 backup,               text(u"Bemerkung"_s)};
+  for (fw::String& v : values) v = OneLine(v);
+  return {OneLine(u"Datensatz # "_s + text(u"ID"_s) + u",  Aufnahmedatum: "_s + date(u"Datum"_s) +
+                  u",  Prod.Nr.: "_s + text(u"ProdNr"_s)),
+          fw::Join(values, fw::EndOfLine)};
 }
 
 }  // namespace
@@ -87,7 +88,7 @@ void PrintInfoWindow::PrintInfo_Action(fw::PushButton&) {
   pages.Heading(u"Vollinfo ausgewählter Aufnahmen, Stand "_s + stand);
   fw::Integer y = kHeadingBaseline + 2 * th;
 
-  const fw::String labels = Labels().join(fw::EndOfLine);
+  const fw::String labels = Labels();
   for (const fw::Integer id : ids) {
     fw::BackgroundTask();
     std::unique_ptr<fw::RecordSet> rs =

@@ -11,7 +11,7 @@
 #include "framework/Runtime.h"
 #include "mainwindow/MainWindow.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 namespace {
 

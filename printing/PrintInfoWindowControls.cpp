@@ -3,7 +3,7 @@
 
 #include "printing/PrintInfoWindow.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::ControlClass;
 
 const std::vector<fw::ControlDecl>& PrintInfoWindow::ControlDeclaration() {

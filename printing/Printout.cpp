@@ -1,6 +1,6 @@
 #include "printing/Printout.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 namespace {
 constexpr fw::Integer kLeft = 60;

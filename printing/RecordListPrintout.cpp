@@ -10,7 +10,7 @@
 
 #include <array>
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 namespace {
 
@@ -20,11 +20,11 @@ constexpr fw::Integer kRightMargin = 15;
 
 // The three lines of the record at the record set's current row.
 std::array<fw::String, 3> RecordLines(fw::RecordSet& rs) {
-  const auto text = [&rs](const char* name) { return rs.Field(QString::fromLatin1(name)).StringValue(); };
-  return {OneLine(App::ConvertDate(text("Datum"), 1) + u", "_s + text("ProdNr")),
-          OneLine(text("Titel") + u",   "_s + text("Interpret")),
-          OneLine(u"Ort: "_s + text("Ort") + u"   ("_s + text("Redaktion") + u", "_s +
-                  text("System") + u", "_s + text("Format") + u")"_s)};
+  const auto text = [&rs](const fw::String& name) { return rs.Field(name).StringValue(); };
+  return {OneLine(App::ConvertDate(text(u"Datum"_s), 1) + u", "_s + text(u"ProdNr"_s)),
+          OneLine(text(u"Titel"_s) + u",   "_s + text(u"Interpret"_s)),
+          OneLine(u"Ort: "_s + text(u"Ort"_s) + u"   ("_s + text(u"Redaktion"_s) + u", "_s +
+                  text(u"System"_s) + u", "_s + text(u"Format"_s) + u")"_s)};
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The Qt dialog seam's page setup and print dialogs.
 
 #include "framework/Window.h"
-#include "framework/core/QtDialogs.h"
+#include "framework/ui/QtDialogs.h"
 #include "framework/ui/PrinterSurface.h"
 
 #include <QPageSetupDialog>

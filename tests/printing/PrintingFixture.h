@@ -8,7 +8,7 @@
 #include "printing/PrintInfoWindow.h"
 
 #include "framework/Printing.h"
-#include "framework/RecordingSurface.h"
+#include "framework/testsupport/RecordingSurface.h"
 #include "search/SearchWindow.h"
 
 #include <QEvent>

@@ -4,8 +4,8 @@
 // page sizes in points, the pinned fonts and a PDF file.
 
 #include "framework/Printing.h"
-#include "framework/RecordingSurface.h"
-#include "framework/ScriptedDialogs.h"
+#include "framework/testsupport/RecordingSurface.h"
+#include "framework/testsupport/ScriptedDialogs.h"
 #include "framework/ui/PrinterSurface.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "framework/RecordingSurface.h"
+#include "framework/testsupport/RecordingSurface.h"
 
 namespace fw {
 
