@@ -3,7 +3,7 @@
 # missing, so a second run is fast.
 set -euo pipefail
 PACKAGES=(qt6-base-dev libsqlite3-dev libgtest-dev cmake ninja-build g++
-          fonts-liberation xvfb xauth sqlite3 xdotool x11-utils
+          fonts-liberation xvfb xauth sqlite3 xdotool x11-utils poppler-utils
           clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,0 +1,101 @@
+// Times the record list printout of N made-up recordings (argument, default
+// 10000) with the real application object and main window, offscreen, into
+// a PDF file through the real printer (A4, 15 mm margins), and beside it
+// onto a recording surface, which draws nothing. A second argument keeps
+// the PDF at that path.
+
+#include "app/App.h"
+#include "app/Startup.h"
+#include "bench/RecordingsFile.h"
+#include "mainwindow/MainWindow.h"
+
+#include "framework/Application.h"
+#include "framework/FolderItem.h"
+#include "framework/Printing.h"
+#include "framework/testsupport/RecordingSurface.h"
+#include "framework/testsupport/ScriptedDialogs.h"
+#include "framework/testsupport/TestRuntime.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kRuns = 3;
+
+double Milliseconds(const std::function<void()>& step) {
+  const auto start = std::chrono::steady_clock::now();
+  step();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The page count a PDF file gives in its page tree.
+int PdfPages(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  const QRegularExpressionMatch m = QRegularExpression(u"/Count (\\d+)"_s).match(QString::fromLatin1(file.readAll()));
+  return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir programDir, prefsDir;
+  qputenv("XDG_CONFIG_HOME", prefsDir.path().toUtf8());
+  fw::SetApplicationFolder(programDir.path());
+  fw::ScriptedDialogs dialogs;  // nothing may wait on a modal dialog
+
+  fw::String error;
+  if (!WriteRecordingsFile(programDir.filePath(u"recordings.rsd"_s), count, error)) {
+    std::fprintf(stderr, "cannot write the recordings: %s\n", qPrintable(error));
+    return 1;
+  }
+  fw::RuntimeInit(argc, argv);
+  InitApplication();
+  fw::RunFrameworkInitialization(&OnFrameworkInitialized);
+  QCoreApplication::processEvents();
+  MainWindow& mw = MainWindow::SharedInstance();
+  fw::PrinterSetup& setup = *App::SharedInstance().p;
+
+#ifdef NDEBUG
+  const char* build = "Release";
+#else
+  const char* build = "Debug";
+#endif
+  std::printf("Klangbuch record list printout, %d recordings (%s build, offscreen)\n", count, build);
+
+  const QString pdf = argc > 2 ? QString::fromLocal8Bit(argv[2]) : programDir.filePath(u"liste.pdf"_s);
+  double toPdf = 1e300;
+  for (int run = 0; run < kRuns; ++run) {
+    dialogs.AnswerNextPrintDialogWith(fw::PrintToPdf(setup, pdf));
+    toPdf = std::min(toPdf, Milliseconds([&] { mw.FilePrint_Action(); }));
+  }
+  double recorded = 1e300;
+  fw::PrintLog log;
+  for (int run = 0; run < kRuns; ++run) {
+    log = fw::PrintLog();
+    dialogs.AnswerNextPrintDialogWith(std::make_unique<fw::RecordingSurface>(log, 510.2, 756.9));
+    recorded = std::min(recorded, Milliseconds([&] { mw.FilePrint_Action(); }));
+  }
+
+  std::printf("  %-44s %8.1f ms\n", "to a PDF file, real printer (best of 3)", toPdf);
+  std::printf("  %-44s %8d\n", "  its pages", PdfPages(pdf));
+  std::printf("  %-44s %8.1f KB\n", "  its size", QFile(pdf).size() / 1024.0);
+  std::printf("  %-44s %8.1f ms\n", "onto a recording surface (no drawing)", recorded);
+  std::printf("  %-44s %8d\n", "  its pages", log.pages);
+  for (const fw::String& message : dialogs.MsgBoxTexts())
+    std::printf("  a message was shown: %s\n", qPrintable(message));
+  return fw::RuntimeExit();
+}
