@@ -7,6 +7,7 @@
 #include "app/Startup.h"
 #include "bench/BenchSetting.h"
 #include "bench/RecordingsFile.h"
+#include "bench/Timing.h"
 #include "mainwindow/MainWindow.h"
 
 #include "framework/Application.h"
@@ -31,23 +32,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kRuns = 3;
-
-double Milliseconds(const std::function<void()>& step) {
-  const auto start = std::chrono::steady_clock::now();
-  step();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 // What the view still has to do after a step (the list hands a fill to it
 // through the event loop).
 void LetTheViewCatchUp() { QCoreApplication::processEvents(); }
-
-double Best(const std::function<void()>& step) {
-  double best = 1e300;
-  for (int i = 0; i < kRuns; ++i) best = std::min(best, Milliseconds(step));
-  return best;
-}
 
 void Line(const char* what, double ms) { std::printf("  %-44s %8.1f ms\n", what, ms); }
 

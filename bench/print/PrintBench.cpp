@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "app/Startup.h"
 #include "bench/RecordingsFile.h"
+#include "bench/Timing.h"
 #include "mainwindow/MainWindow.h"
 
 #include "framework/Application.h"
@@ -21,23 +22,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int kRuns = 3;
-
-double Milliseconds(const std::function<void()>& step) {
-  const auto start = std::chrono::steady_clock::now();
-  step();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
 
 // The page count a PDF file gives in its page tree.
 int PdfPages(const QString& path) {
@@ -77,18 +67,16 @@ int main(int argc, char** argv) {
   std::printf("Klangbuch record list printout, %d recordings (%s build, offscreen)\n", count, build);
 
   const QString pdf = argc > 2 ? QString::fromLocal8Bit(argv[2]) : programDir.filePath(u"liste.pdf"_s);
-  double toPdf = 1e300;
-  for (int run = 0; run < kRuns; ++run) {
+  const double toPdf = Best([&] {
     dialogs.AnswerNextPrintDialogWith(fw::PrintToPdf(setup, pdf));
-    toPdf = std::min(toPdf, Milliseconds([&] { mw.FilePrint_Action(); }));
-  }
-  double recorded = 1e300;
+    mw.FilePrint_Action();
+  });
   fw::PrintLog log;
-  for (int run = 0; run < kRuns; ++run) {
+  const double recorded = Best([&] {
     log = fw::PrintLog();
     dialogs.AnswerNextPrintDialogWith(std::make_unique<fw::RecordingSurface>(log, 510.2, 756.9));
-    recorded = std::min(recorded, Milliseconds([&] { mw.FilePrint_Action(); }));
-  }
+    mw.FilePrint_Action();
+  });
 
   std::printf("  %-44s %8.1f ms\n", "to a PDF file, real printer (best of 3)", toPdf);
   std::printf("  %-44s %8d\n", "  its pages", PdfPages(pdf));
