@@ -181,6 +181,23 @@ TEST_F(Menus, EnablingStartsFromTheHandlersThenTheWindowThenTheApplication) {
   EXPECT_TRUE(Named("AppAbout").Enabled());
 }
 
+// A window's own setting holds while that window is in front: with
+// another window in front the item goes by who serves it there.
+TEST_F(Menus, AWindowsOwnSettingHoldsWhileItIsInFront) {
+  app.AddMenuHandler("FilePrint", [] { return true; });
+  fw::Window& a = OpenA();
+  Named("FilePrint").SetEnabled(false);
+  OpenMenu("FileMenu");
+  EXPECT_FALSE(Named("FilePrint").Enabled());
+  fw::Window& b = OpenB();
+  ASSERT_EQ(fw::Window::FrontWindow(), &b);
+  OpenMenu("FileMenu");
+  EXPECT_TRUE(Named("FilePrint").Enabled());  // the application serves it
+  a.Show();
+  OpenMenu("FileMenu");
+  EXPECT_FALSE(Named("FilePrint").Enabled());
+}
+
 TEST_F(Menus, AnItemRunsInTheFrontWindowElseTheApplication) {
   app.AddMenuHandler("FilePrint", [] { Log() << QStringLiteral("App: FilePrint"); return true; });
   fw::Window& a = OpenA();
