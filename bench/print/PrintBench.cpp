@@ -33,7 +33,8 @@ namespace {
 int PdfPages(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return -1;
-  const QRegularExpressionMatch m = QRegularExpression(u"/Count (\\d+)"_s).match(QString::fromLatin1(file.readAll()));
+  const QRegularExpressionMatch m =
+      QRegularExpression(u"/Count (\\d+)"_s).match(QString::fromLatin1(file.readAll()));
   return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 

@@ -60,7 +60,9 @@ std::optional<FolderItem> ScriptedDialogs::SaveFile(const String& prompt, const 
   return NextFileAnswer();
 }
 
-void ScriptedDialogs::AnswerNextPageSetupWith(bool confirmed) { pageSetupAnswers_.push_back(confirmed); }
+void ScriptedDialogs::AnswerNextPageSetupWith(bool confirmed) {
+  pageSetupAnswers_.push_back(confirmed);
+}
 
 void ScriptedDialogs::AnswerNextPrintDialogWith(std::unique_ptr<PageSurface> surface) {
   printAnswers_.push_back(std::move(surface));

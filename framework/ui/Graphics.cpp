@@ -13,8 +13,10 @@ namespace fw {
 namespace {
 
 // Metrics come as fractions of a point; a hair of rounding noise must not
-// add a whole unit.
+// add a whole unit. Sizes are cut down, metrics rounded up.
 constexpr double kNoise = 1e-3;
+Integer CutDown(double points) { return static_cast<Integer>(std::floor(points + kNoise)); }
+Integer RoundUp(double points) { return static_cast<Integer>(std::ceil(points - kNoise)); }
 
 QStringList Lines(const String& text) {
   String t = text;
@@ -33,17 +35,13 @@ Graphics::~Graphics() {
 
 TextStyle Graphics::Style() const { return {TextFont, TextSize, Italic, Bold}; }
 
-Integer Graphics::Width() const { return static_cast<Integer>(std::floor(surface_->PageWidth() + kNoise)); }
+Integer Graphics::Width() const { return CutDown(surface_->PageWidth()); }
 
-Integer Graphics::Height() const {
-  return static_cast<Integer>(std::floor(surface_->PageHeight() + kNoise));
-}
+Integer Graphics::Height() const { return CutDown(surface_->PageHeight()); }
 
-Integer Graphics::TextHeight() {
-  return static_cast<Integer>(std::ceil(surface_->LineSpacing(Style()) - kNoise));
-}
+Integer Graphics::TextHeight() { return RoundUp(surface_->LineSpacing(Style())); }
 
-Integer Graphics::TextAscent() { return static_cast<Integer>(std::ceil(surface_->Ascent(Style()) - kNoise)); }
+Integer Graphics::TextAscent() { return RoundUp(surface_->Ascent(Style())); }
 
 bool Graphics::Started() {
   if (job_ == Job::kNotBegun) {

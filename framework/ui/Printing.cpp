@@ -74,7 +74,9 @@ double PrinterSurface::LineSpacing(const TextStyle& style) {
   return Metrics(style).lineSpacing() / pixelsPerPoint_;
 }
 
-double PrinterSurface::Ascent(const TextStyle& style) { return Metrics(style).ascent() / pixelsPerPoint_; }
+double PrinterSurface::Ascent(const TextStyle& style) {
+  return Metrics(style).ascent() / pixelsPerPoint_;
+}
 
 double PrinterSurface::TextWidth(const TextStyle& style, const String& text) {
   return Metrics(style).horizontalAdvance(text) / pixelsPerPoint_;
