@@ -46,7 +46,7 @@ class DialogSeam {
   virtual bool PageSetupDialog(PrinterSetup& setup) = 0;
   // The print dialog for `setup` within `parent` (may be nullptr): the
   // surface of the new job, nullptr when cancelled (Printing.h).
-  virtual std::unique_ptr<PageSurface> PrintDialog(PrinterSetup& setup, Window* parent) = 0;
+  virtual std::unique_ptr<PageSurface> PrintDialog(PrinterSetup& setup, const Window* parent) = 0;
 };
 
 // The seam in force. Without an installed one, the Qt seam.

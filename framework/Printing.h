@@ -125,7 +125,7 @@ class Graphics {
 
 // The print dialog for `setup` within `parent` (nullptr: none): the page
 // surface of a new job, or nullptr when the user cancels.
-std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup, Window* parent);
+std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup, const Window* parent);
 
 // The surface of a job on `setup`'s printer written as a PDF file to
 // `path`, as the print dialog's "print to file" gives it.

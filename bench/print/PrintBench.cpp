@@ -6,21 +6,19 @@
 
 #include "app/App.h"
 #include "app/Startup.h"
+#include "bench/BenchSetting.h"
 #include "bench/RecordingsFile.h"
 #include "bench/Timing.h"
 #include "mainwindow/MainWindow.h"
 
 #include "framework/Application.h"
-#include "framework/FolderItem.h"
 #include "framework/Printing.h"
 #include "framework/testsupport/RecordingSurface.h"
 #include "framework/testsupport/ScriptedDialogs.h"
-#include "framework/testsupport/TestRuntime.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,14 +40,11 @@ int PdfPages(const QString& path) {
 
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir programDir, prefsDir;
-  qputenv("XDG_CONFIG_HOME", prefsDir.path().toUtf8());
-  fw::SetApplicationFolder(programDir.path());
-  fw::ScriptedDialogs dialogs;  // nothing may wait on a modal dialog
+  BenchSetting setting;
+  fw::ScriptedDialogs& dialogs = setting.dialogs;
 
   fw::String error;
-  if (!WriteRecordingsFile(programDir.filePath(u"recordings.rsd"_s), count, error)) {
+  if (!WriteRecordingsFile(setting.programDir.filePath(u"recordings.rsd"_s), count, error)) {
     std::fprintf(stderr, "cannot write the recordings: %s\n", qPrintable(error));
     return 1;
   }
@@ -60,14 +55,11 @@ int main(int argc, char** argv) {
   MainWindow& mw = MainWindow::SharedInstance();
   fw::PrinterSetup& setup = *App::SharedInstance().p;
 
-#ifdef NDEBUG
-  const char* build = "Release";
-#else
-  const char* build = "Debug";
-#endif
-  std::printf("Klangbuch record list printout, %d recordings (%s build, offscreen)\n", count, build);
+  std::printf("Klangbuch record list printout, %d recordings (%s build, offscreen)\n", count,
+              kBuildName);
 
-  const QString pdf = argc > 2 ? QString::fromLocal8Bit(argv[2]) : programDir.filePath(u"liste.pdf"_s);
+  const QString pdf =
+      argc > 2 ? QString::fromLocal8Bit(argv[2]) : setting.programDir.filePath(u"liste.pdf"_s);
   const double toPdf = Best([&] {
     dialogs.AnswerNextPrintDialogWith(fw::PrintToPdf(setup, pdf));
     mw.FilePrint_Action();

@@ -76,8 +76,8 @@ bool ScriptedDialogs::PageSetupDialog(PrinterSetup&) {
   return confirmed;
 }
 
-std::unique_ptr<PageSurface> ScriptedDialogs::PrintDialog(PrinterSetup&, Window* parent) {
-  shown.push_back({ShownDialog::kPrint, {}, {}, {}, parent});
+std::unique_ptr<PageSurface> ScriptedDialogs::PrintDialog(PrinterSetup&, const Window* parent) {
+  shown.push_back({ShownDialog::kPrint, {}, {}, {}, {}, parent});
   if (printAnswers_.empty()) return nullptr;
   std::unique_ptr<PageSurface> surface = std::move(printAnswers_.front());
   printAnswers_.pop_front();

@@ -49,7 +49,7 @@ class ScriptedDialogs : public DialogSeam {
   std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
                                      const String& defaultName, const Window* parent) override;
   bool PageSetupDialog(PrinterSetup& setup) override;
-  std::unique_ptr<PageSurface> PrintDialog(PrinterSetup& setup, Window* parent) override;
+  std::unique_ptr<PageSurface> PrintDialog(PrinterSetup& setup, const Window* parent) override;
 
  private:
   std::optional<FolderItem> NextFileAnswer();

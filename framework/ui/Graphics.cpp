@@ -116,7 +116,7 @@ void Graphics::NextPage() {
   if (Started()) surface_->NewPage();
 }
 
-std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup, Window* parent) {
+std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup, const Window* parent) {
   std::unique_ptr<PageSurface> surface = Dialogs().PrintDialog(setup, parent);
   if (!surface) return nullptr;
   return std::make_unique<Graphics>(std::move(surface));

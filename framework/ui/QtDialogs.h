@@ -22,7 +22,7 @@ class QtDialogs : public DialogSeam {
                                      const String& defaultName, const Window* parent) override;
   // With the printing part of the layer (ui/QtPrintDialogs.cpp).
   bool PageSetupDialog(PrinterSetup& setup) override;
-  std::unique_ptr<PageSurface> PrintDialog(PrinterSetup& setup, Window* parent) override;
+  std::unique_ptr<PageSurface> PrintDialog(PrinterSetup& setup, const Window* parent) override;
 };
 
 // The message box as MessageDialog shows it, built apart from showing so

@@ -15,7 +15,7 @@ bool QtDialogs::PageSetupDialog(PrinterSetup& setup) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-std::unique_ptr<PageSurface> QtDialogs::PrintDialog(PrinterSetup& setup, Window* parent) {
+std::unique_ptr<PageSurface> QtDialogs::PrintDialog(PrinterSetup& setup, const Window* parent) {
   QPrintDialog dialog(&setup.printer(), parent ? parent->widget() : nullptr);
   if (dialog.exec() != QDialog::Accepted) return nullptr;
   return std::make_unique<ui::PrinterSurface>(setup.printer());
