@@ -59,6 +59,9 @@ void PrintInfoWindow::BindControlEvents(fw::Control& c) {
                                      fw::Integer& result) {
       return RecList2_CompareRows(list, row1, row2, column, result);
     };
+    list.SortKey = [this, &list](fw::Integer row, fw::Integer column) {
+      return RecList2_SortKey(list, row, column);
+    };
   } else if (name == u"PrintInfo") {
     Bind(*this, c, &fw::PushButton::Action, &W::PrintInfo_Action);
   } else if (name == u"PrintCancel") {
@@ -80,22 +83,23 @@ fw::MenuItem& PrintInfoWindow::MenuItemNamed(const fw::String& name) const {
 
 // --- the list ------------------------------------------------------------
 
+// The ID column by the IDs' numbers, the date column by the main window's
+// DateAsInt; the other columns are left to the list, as text.
 bool PrintInfoWindow::RecList2_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2,
                                            fw::Integer column, fw::Integer& result) {
-  fw::Integer a = 0, b = 0;
-  if (column == 0) {
-    a = fw::Val(me.Cell(row1, 0));
-    b = fw::Val(me.Cell(row2, 0));
-  } else if (column == 1) {
-    const MainWindow& main = MainWindow::SharedInstance();
-    a = main.DateAsInt(me.Cell(row1, 1));
-    b = main.DateAsInt(me.Cell(row2, 1));
-  } else {
-    return false;
-  }
+  const std::optional<long long> a = RecList2_SortKey(me, row1, column);
+  if (!a) return false;
+  const long long b = *RecList2_SortKey(me, row2, column);
   // Equal keys compare equal, so the sort gets a consistent order.
-  result = a > b ? 1 : (a < b ? -1 : 0);
+  result = *a > b ? 1 : (*a < b ? -1 : 0);
   return true;
+}
+
+std::optional<long long> PrintInfoWindow::RecList2_SortKey(const fw::Listbox& me, fw::Integer row,
+                                                           fw::Integer column) const {
+  if (column == 0) return fw::Val(me.Cell(row, 0));
+  if (column == 1) return MainWindow::SharedInstance().DateAsInt(me.Cell(row, 1));
+  return std::nullopt;
 }
 
 void PrintInfoWindow::RecList2_Change(fw::Listbox& me) {

@@ -12,6 +12,7 @@
 #include "framework/Menu.h"
 #include "framework/Window.h"
 
+#include <optional>
 #include <vector>
 
 class PrintInfoWindow : public fw::Window {
@@ -36,6 +37,10 @@ class PrintInfoWindow : public fw::Window {
   // --- control event handlers ------------------------------------------
   bool RecList2_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2,
                             fw::Integer column, fw::Integer& result);
+  // What RecList2_CompareRows compares, handed to the list as its SortKey,
+  // so every sort takes it once per row.
+  std::optional<long long> RecList2_SortKey(const fw::Listbox& me, fw::Integer row,
+                                            fw::Integer column) const;
   void RecList2_Change(fw::Listbox& me);
   void RecList2_Open(fw::Listbox& me);
   void PrintInfo_Action(fw::PushButton& me);

@@ -122,6 +122,24 @@ TEST_F(PrintInfo, IdsSortAsNumbersDatesByTheirKeyEqualKeysAsEqual) {
   int untouched = 99;
   EXPECT_FALSE(w.RecList2_CompareRows(list, 0, 1, 2, untouched));
   EXPECT_EQ(untouched, 99);
+
+  // A sort takes the same keys from the list's SortKey: IDs as numbers,
+  // dates across the century window.
+  list.DeleteAllRows();
+  for (const char* cell : {"10", "9", "100"}) list.AddRow(QString::fromLatin1(cell));
+  const char* const dates[] = {"01.01.27", "31.12.99", "05.03.26"};
+  for (int r = 0; r < 3; ++r) list.SetCell(r, 1, QString::fromLatin1(dates[r]));
+  list.SetSortedColumn(0);
+  list.SetColumnSortDirection(0, 1);
+  list.Sort();
+  EXPECT_EQ((QStringList{list.Cell(0, 0), list.Cell(1, 0), list.Cell(2, 0)}),
+            (QStringList{u"9"_s, u"10"_s, u"100"_s}));
+  list.SetSortedColumn(1);
+  list.SetColumnSortDirection(1, 1);
+  list.Sort();
+  EXPECT_EQ((QStringList{list.Cell(0, 1), list.Cell(1, 1), list.Cell(2, 1)}),
+            (QStringList{u"01.01.27"_s, u"31.12.99"_s, u"05.03.26"_s}));
+  EXPECT_FALSE(w.RecList2_SortKey(list, 0, 2));
 }
 
 TEST_F(PrintInfo, AnActivationErrorIsShownOnceAndClosesTheWindow) {
