@@ -58,7 +58,7 @@ TEST_F(FullInfoPrintout, OneBlockTheRecordLineElevenLabelsAndTheirValues) {
   EXPECT_EQ(dialogs.shown.back().parent, &w);
 
   ASSERT_EQ(log.lines.size(), 2u + 1u + 11u + 11u + 1u);
-  EXPECT_EQ(log.lines[0].text, u"Vollinfo ausgewählter Aufnahmen, Stand 10.12.26"_s);
+  EXPECT_EQ(log.lines[0].text, u"Vollinfo ausgewählter Aufnahmen, Stand 15.06.26"_s);
   EXPECT_EQ(log.lines[1].text, u"Seite 1"_s);
   for (int i : {0, 1}) {
     EXPECT_EQ(log.lines[i].y, 48);
@@ -166,7 +166,7 @@ TEST_F(FullInfoPrintout, FourBlocksAPageTheFifthOnPageTwoUnderItsOwnHeading) {
   for (const fw::DrawnLine& l : log.lines)
     if (l.text.startsWith(u"Datensatz # "_s)) records.emplace_back(l.page, l.y);
   EXPECT_EQ(records, (std::vector<std::pair<int, double>>{{1, 72}, {1, 234}, {1, 396}, {1, 558}, {2, 72}}));
-  const auto heading = Find(log, u"Detail ausgewählter Aufnahmen, Stand 10.12.26"_s);
+  const auto heading = Find(log, u"Detail ausgewählter Aufnahmen, Stand 15.06.26"_s);
   ASSERT_TRUE(heading);
   EXPECT_EQ(heading->page, 2);
   EXPECT_EQ(heading->y, 48);

@@ -78,7 +78,7 @@ TEST_F(PdfPrintout, ThirtyRecordingsOnThreePagesWithinTheMargins) {
     EXPECT_NEAR(page.width, 595, 1);
     EXPECT_NEAR(page.height, 842, 1);
     EXPECT_EQ(page.Line(u"Liste"_s),
-              (QStringList{u"Liste"_s, u"der"_s, u"Aufnahmen,"_s, u"Stand"_s, u"10.12.26"_s,
+              (QStringList{u"Liste"_s, u"der"_s, u"Aufnahmen,"_s, u"Stand"_s, u"15.06.26"_s,
                            u"Seite"_s, QString::number(p + 1)}));
     EXPECT_EQ(page.Line(u"Alle"_s).isEmpty(), p > 0);  // the sub-title on page 1 only
     for (const Word& w : page.words) {

@@ -168,7 +168,7 @@ TEST_F(PrintInfo, ItsDruckenPrintsTheSelectionAndFollowsIt) {
   EXPECT_TRUE(Item("FilePrint").Enabled());
   fw::PrintLog& log = AnswerPrintDialog();
   EXPECT_TRUE((*w.MenuHandler(u"FilePrint"_s))());
-  EXPECT_TRUE(Find(log, u"Vollinfo ausgewählter Aufnahmen, Stand 10.12.26"_s));
+  EXPECT_TRUE(Find(log, u"Vollinfo ausgewählter Aufnahmen, Stand 15.06.26"_s));
   EXPECT_TRUE(log.lines[2].text.startsWith(u"Datensatz # "_s));
 
   w.RecList2().SetListIndex(-1);

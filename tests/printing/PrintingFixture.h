@@ -1,7 +1,7 @@
 #pragma once
 // What the printing tests start from: the program fixture, recordings
-// added one by one with every column, the main window opened for
-// 10.12.2026, and print dialogs answered with a recording surface.
+// added one by one with every column, the main window opened, and print
+// dialogs answered with a recording surface.
 
 #include "support/KlangbuchFixture.h"
 
@@ -85,12 +85,10 @@ class PrintingFixture : public KlangbuchFixture {
     }
   }
 
-  // The main window, opened, its date the 10.12.2026 and its list
-  // reloaded for it.
+  // The main window, opened on the fixture's today (15.06.2026), with no
+  // dialog shown yet.
   MainWindow& Open() {
     MainWindow& mw = OpenMainWindow();
-    mw.today = fw::Date(2026, 12, 10);
-    mw.UpdateRecList();
     dialogs.Clear();
     return mw;
   }
