@@ -21,6 +21,11 @@
 // once and is created anew at its next SharedInstance; the layer deletes a
 // window it made once no handler runs. A window without a close box ignores
 // the window system's close request. A hidden window keeps all its state.
+//
+// Menu bar: a window shows the bar set by SetMenuBar; one that sets none
+// shows the application's when its design says menuBarVisible (the content
+// keeps its designed size, the bar comes on top). Either way every item's
+// shortcut works in it.
 
 #include "framework/ControlDecl.h"
 #include "framework/Controls.h"
@@ -132,6 +137,7 @@ class Window {
  private:
   static void Register(std::type_index type, Window* window);
   static std::unique_ptr<RectControl> NewControl(const ControlDecl& decl);
+  void ShowMenuBar(fw::MenuBar& bar);
   void Place(RectControl& control, const ControlDecl& decl);
   void PlaceControls();
   void ApplyTabOrder();
@@ -148,5 +154,14 @@ class Window {
   std::map<String, std::function<bool()>> menuHandlers_;
   bool closed_ = false;
 };
+
+// For BindControlEvents: makes `event` of `control` (a T) call `handler` on
+// `window` with that control first, then the event's own arguments.
+template <class W, class T, class Owner, class R, class... Args>
+void Bind(W& window, Control& control, std::function<R(Args...)> Owner::*event,
+          R (W::*handler)(T&, Args...)) {
+  T& me = dynamic_cast<T&>(control);
+  me.*event = [&window, &me, handler](Args... args) { return (window.*handler)(me, args...); };
+}
 
 }  // namespace fw

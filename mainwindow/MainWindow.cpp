@@ -13,19 +13,7 @@
 #include "search/SearchWindow.h"
 
 using namespace fw::literals;
-
-namespace {
-
-// Makes `event` of the control `c` (a T) call `handler` on `w` with that
-// control.
-template <class T, class Owner>
-void Bind(MainWindow& w, fw::Control& c, std::function<void()> Owner::*event,
-          void (MainWindow::*handler)(T&)) {
-  T& me = dynamic_cast<T&>(c);
-  me.*event = [&w, &me, handler] { (w.*handler)(me); };
-}
-
-}  // namespace
+using fw::Bind;
 
 MainWindow::MainWindow() = default;
 
@@ -156,9 +144,10 @@ bool MainWindow::FileClose_Action() {
   return true;
 }
 
-// The search window comes with its own step; until then there is nothing
-// to show.
-bool MainWindow::FileSearch_Action() { return true; }
+bool MainWindow::FileSearch_Action() {
+  SearchWindow::SharedInstance().Show();
+  return true;
+}
 
 bool MainWindow::FilePrint_Action() {
   RecordListPrintout(*this);

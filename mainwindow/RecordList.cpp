@@ -126,8 +126,7 @@ void MainWindow::RecList_Open(fw::Listbox& me) {
   MenuItemNamed(u"EditDuplicate"_s).SetEnabled(false);
 }
 
-// The search window comes with its own step; until then there is nothing to show.
-void MainWindow::SearchBtn_Action(fw::PushButton&) {}
+void MainWindow::SearchBtn_Action(fw::PushButton&) { SearchWindow::SharedInstance().Show(); }
 
 void MainWindow::ClearSearch_Action(fw::PushButton& me) {
   SearchWindow::SharedInstance().filter = fw::String();

@@ -1,6 +1,174 @@
+// The search window's build hooks, its event bindings and what it does with
+// the user's actions: the search, the expert part with its live preview,
+// the operator label and the two window events.
+
 #include "search/SearchWindow.h"
 
-SearchWindow& SearchWindow::SharedInstance() {
-  static SearchWindow instance;
-  return instance;
+#include "app/MenuBar1.h"
+#include "framework/Menu.h"
+#include "framework/Runtime.h"
+#include "mainwindow/MainWindow.h"
+
+#include <algorithm>
+#include <iterator>
+
+using namespace Qt::StringLiterals;
+using fw::Bind;
+
+namespace {
+
+constexpr fw::Integer kClosedHeight = 112;
+constexpr fw::Integer kExpertHeight = 150;
+
+fw::MenuItem& SelectAllItem() {
+  fw::MenuItem* item = MenuBar1::SharedInstance().FindItem(u"EditSelectAll"_s);
+  if (!item) throw fw::NilObjectException(u"no menu item EditSelectAll"_s);
+  return *item;
 }
+
+}  // namespace
+
+SearchWindow::SearchWindow() = default;
+
+// --- build hooks -------------------------------------------------------
+
+void SearchWindow::Layout() {
+  // No menu bar of its own: the layer shows the application's above the
+  // content.
+  SetDesign({.title = u"Suchen"_s,
+             .width = 600,
+             .height = kClosedHeight,
+             .minWidth = 64,
+             .minHeight = 64,
+             .maxWidth = 32000,
+             .maxHeight = 32000,
+             .closeButton = false,
+             .resizeable = false,
+             .minimizeButton = false,
+             .maximizeButton = false,
+             .visible = false,
+             .menuBarVisible = true});
+}
+
+void SearchWindow::CreateControls() { CreateControlsFrom(ControlDeclaration()); }
+
+void SearchWindow::BindControlEvents(fw::Control& c) {
+  using S = SearchWindow;
+  const fw::String name = c.Name();
+  if (name == u"EnterSearch") {
+    Bind(*this, c, &fw::PushButton::Action, &S::EnterSearch_Action);
+  } else if (name == u"SearchBy") {
+    Bind(*this, c, &fw::PopupMenu::Change, &S::SearchBy_Change);
+  } else if (name == u"SearchFor") {
+    Bind(*this, c, &fw::TextField::TextChange, &S::SearchFor_TextChange);
+  } else if (name == u"SearchOption") {
+    Bind(*this, c, &fw::PopupMenu::Change, &S::SearchOption_Change);
+  } else if (name == u"SearchSurr") {
+    Bind(*this, c, &fw::CheckBox::Action, &S::SearchSurr_Action);
+  } else if (name == u"SearchCD") {
+    Bind(*this, c, &fw::CheckBox::Action, &S::SearchCD_Action);
+  } else if (name == u"Xpert") {
+    Bind(*this, c, &fw::DisclosureTriangle::Action, &S::Xpert_Action);
+  } else if (name == u"Label3") {
+    Bind(*this, c, &fw::Label::MouseUp, &S::Label3_MouseUp);
+    Bind(*this, c, &fw::Label::MouseDown, &S::Label3_MouseDown);
+  } else if (name == u"SearchUnfinished") {
+    Bind(*this, c, &fw::CheckBox::Action, &S::SearchUnfinished_Action);
+  } else if (name == u"SearchDateType") {
+    Bind(*this, c, &fw::PopupMenu::Change, &S::SearchDateType_Change);
+  } else if (name == u"DateOperator") {
+    Bind(*this, c, &fw::Label::MouseDown, &S::DateOperator_MouseDown);
+    Bind(*this, c, &fw::Label::MouseUp, &S::DateOperator_MouseUp);
+  } else if (name == u"SearchByDate") {
+    Bind(*this, c, &fw::TextField::TextChange, &S::SearchByDate_TextChange);
+  }
+}
+
+// --- the search ----------------------------------------------------------
+
+void SearchWindow::EnterSearch_Action(fw::PushButton&) {
+  if (Xpert().Value()) {
+    filter = SearchSQL().Text();  // as typed: not examined, not trimmed
+  } else {
+    BuildSearchString();
+  }
+  MainWindow& main = MainWindow::SharedInstance();
+  main.ClearSearch().SetEnabled(!filter.isEmpty());
+  SelectAllItem().SetEnabled(!filter.isEmpty());
+  main.UpdateRecList();
+  main.ClearFields(true);
+  Hide();
+}
+
+// --- the live preview ----------------------------------------------------
+
+// Writes `filter` itself, before "Finden": whatever reads the condition
+// meanwhile (a refill, an export, a printout) meets the previewed one.
+void SearchWindow::Preview() {
+  if (!Xpert().Value()) return;
+  BuildSearchString();
+  SearchSQL().SetText(filter);
+}
+
+void SearchWindow::SearchBy_Change(fw::PopupMenu&) { Preview(); }
+void SearchWindow::SearchFor_TextChange(fw::TextField&) { Preview(); }
+void SearchWindow::SearchOption_Change(fw::PopupMenu&) { Preview(); }
+void SearchWindow::SearchSurr_Action(fw::CheckBox&) { Preview(); }
+void SearchWindow::SearchCD_Action(fw::CheckBox&) { Preview(); }
+void SearchWindow::SearchUnfinished_Action(fw::CheckBox&) { Preview(); }
+void SearchWindow::SearchDateType_Change(fw::PopupMenu&) { Preview(); }
+void SearchWindow::SearchByDate_TextChange(fw::TextField&) { Preview(); }
+
+// --- the expert part -----------------------------------------------------
+
+void SearchWindow::Xpert_Action(fw::DisclosureTriangle& me) {
+  if (me.Value()) {
+    SetHeight(kExpertHeight);
+    BuildSearchString();
+    SearchSQL().SetText(filter);
+  } else {
+    SetHeight(kClosedHeight);
+  }
+}
+
+// The label acts on the release: the press only claims the click.
+bool SearchWindow::Label3_MouseDown(fw::Label&, fw::Integer, fw::Integer) { return true; }
+
+void SearchWindow::Label3_MouseUp(fw::Label&, fw::Integer, fw::Integer) {
+  // Setting the value raises no Action, so the triangle's steps run once.
+  Xpert().SetValue(!Xpert().Value());
+  Xpert_Action(Xpert());
+}
+
+// --- the comparison operator -----------------------------------------------
+
+bool SearchWindow::DateOperator_MouseDown(fw::Label&, fw::Integer, fw::Integer) { return true; }
+
+void SearchWindow::DateOperator_MouseUp(fw::Label& me, fw::Integer, fw::Integer) {
+  const fw::String shown = me.Text();
+  const auto* at = std::find_if(std::begin(kOperators), std::end(kOperators),
+                                [&](const char16_t* op) { return shown == QStringView(op); });
+  if (at != std::end(kOperators)) {
+    const auto* next = at + 1 == std::end(kOperators) ? std::begin(kOperators) : at + 1;
+    me.SetText(fw::String::fromUtf16(*next));
+  }
+  Preview();
+}
+
+// --- window events -------------------------------------------------------
+
+void SearchWindow::Event_Activate() {
+  SelectAllItem().SetText(u"Alle Auswählen"_s);
+  if (Xpert().Value() && !filter.isEmpty()) {
+    SearchSQL().SetText(filter);
+    SearchSQL().SelectAll();
+    SearchSQL().SetFocus();
+  } else {
+    SearchFor().SelectAll();
+    SearchFor().SetFocus();
+  }
+}
+
+// No handler is bound to the item here: in this window it is the layer's
+// select-all of the focused field.
+void SearchWindow::Event_EnableMenuItems() { SelectAllItem().SetEnabled(true); }

@@ -87,8 +87,13 @@ void Window::Build() {
     QScopedValueRollback<bool> quiet(d->building, true);
     Layout();
     if (!menuBar_) {
-      if (Application* app = Application::Instance(); app && app->MenuBar())
-        MenuEnabling::AddShortcuts(*d->widget, *app->MenuBar());
+      if (Application* app = Application::Instance(); app && app->MenuBar()) {
+        if (design_.menuBarVisible) {
+          ShowMenuBar(*app->MenuBar());
+        } else {
+          MenuEnabling::AddShortcuts(*d->widget, *app->MenuBar());
+        }
+      }
     }
     CreateControls();
     AddMenuHandlers();
@@ -148,14 +153,20 @@ Integer Window::Height() const { return d->widget->height() - d->widget->menuBar
 void Window::SetHeight(Integer height) { FitContent(Width(), height); }
 
 void Window::SetMenuBar(fw::MenuBar* bar) {
-  const int width = Width(), height = Height();
   menuBar_ = bar;
   if (bar) {
-    MenuEnabling::FillMenuBar(*d->widget->makeMenuBar(), *bar);
-    MenuEnabling::AddShortcuts(*d->widget, *bar);
+    ShowMenuBar(*bar);
   } else {
+    const int width = Width(), height = Height();
     d->widget->removeMenuBar();
+    FitContent(width, height);
   }
+}
+
+void Window::ShowMenuBar(fw::MenuBar& bar) {
+  const int width = Width(), height = Height();
+  MenuEnabling::FillMenuBar(*d->widget->makeMenuBar(), bar);
+  MenuEnabling::AddShortcuts(*d->widget, bar);
   FitContent(width, height);
 }
 
