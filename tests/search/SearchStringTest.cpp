@@ -1,0 +1,166 @@
+// BuildSearchString on a window whose controls are set directly and which is
+// never shown: for each state of the controls, the exact condition and the
+// recordings the main window's list then keeps.
+
+#include "SearchFixture.h"
+
+#include <cctype>
+#include <ostream>
+#include <string>
+
+using klangbuch_test::SearchFixture;
+
+namespace {
+
+struct Case {
+  const char* name;
+  SearchFixture::Controls in;
+  const char* condition;
+  std::vector<int> ids;
+};
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
+const std::vector<int> kAll = {1, 2, 3, 4, 5, 6};
+
+// clang-format off
+const Case kCases[] = {
+    // The text term: upper-cased, then quotes doubled; the column wrapped in upper().
+    {"contains", {.text = "nacht"}, "upper(Titel) LIKE '%NACHT%'", {1, 2, 3}},
+    {"contains, capitals", {.text = "NACHT"}, "upper(Titel) LIKE '%NACHT%'", {1, 2, 3}},
+    {"equals", {.text = "Nacht", .option = "ist genau"}, "upper(Titel) = 'NACHT'", {3}},
+    {"begins with", {.text = "nacht", .option = "beginnt mit"}, "upper(Titel) LIKE 'NACHT%'", {1, 3}},
+    {"ends with", {.text = "nacht", .option = "endet mit"}, "upper(Titel) LIKE '%NACHT'", {3}},
+    {"quote in ProdNr", {.text = "ab'12", .by = "Prod.Nummer", .option = "ist genau"},
+     "upper(ProdNr) = 'AB''12'", {1}},
+    {"quote in Interpret", {.text = "O'Neil", .by = "Interpret", .option = "ist genau"},
+     "upper(Interpret) = 'O''NEIL'", {5}},
+    {"Redaktion", {.text = "wdr", .by = "Redaktion", .option = "ist genau"},
+     "upper(Redaktion) = 'WDR'", {1, 3}},
+    {"Ort", {.text = "studio", .by = "Ort", .option = "beginnt mit"}, "upper(Ort) LIKE 'STUDIO%'",
+     {1, 3, 6}},
+    {"Backup", {.text = "hd", .by = "Backup"}, "upper(Backup) LIKE '%HD%'", {1, 3}},
+    // % and _ stay wildcards.
+    {"underscore", {.text = "p_1", .by = "Prod.Nummer"}, "upper(ProdNr) LIKE '%P_1%'", {3, 4, 5}},
+    {"percent", {.text = "%", .by = "Prod.Nummer", .option = "endet mit"},
+     "upper(ProdNr) LIKE '%%'", kAll},
+    // A text of blanks is not empty.
+    {"a blank", {.text = " "}, "upper(Titel) LIKE '% %'", {1, 4, 6}},
+    // Umlauts: the platform's and the engine's upper() fold alike.
+    {"umlaut, equals", {.text = "müller", .by = "Interpret", .option = "ist genau"},
+     "upper(Interpret) = 'MÜLLER'", {3}},
+    {"umlaut, begins with", {.text = "ärger", .option = "beginnt mit"},
+     "upper(Titel) LIKE 'ÄRGER%'", {4}},
+
+    // The date term, padded by length; each operator.
+    {"year, >=", {.date = "2010", .op = ">="}, "Datum >= '2010-01-01'", {2, 3, 4, 5}},
+    {"year, >", {.date = "2010", .op = ">"}, "Datum > '2010-01-01'", {3, 4, 5}},
+    {"year, =", {.date = "2010", .op = "="}, "Datum = '2010-01-01'", {2}},
+    {"year, <", {.date = "2010", .op = "<"}, "Datum < '2010-01-01' AND NOT Datum LIKE ''", {1}},
+    {"year, <=", {.date = "2010", .op = "<="}, "Datum <= '2010-01-01' AND NOT Datum LIKE ''",
+     {1, 2}},
+    {"M.YYYY", {.date = "3.2011", .op = "="}, "Datum = '2011-03-01'", {3}},
+    {"MM.YYYY", {.date = "12.2009", .op = "="}, "Datum = '2009-12-01'", {1}},
+    {"DD.MM.YYYY", {.date = "15.06.2012", .op = "="}, "Datum = '2012-06-15'", {4}},
+    // Stored texts compare as texts: "ja" and "ok" after every date, a
+    // date stored as typed by its first digit.
+    {"Fertig after a year", {.date = "2011", .dateType = "Fertig", .op = ">"},
+     "Fertig > '2011-01-01'", {1, 3, 4}},
+    {"Schnitt up to a day", {.date = "15.06.2012", .dateType = "Schnitt", .op = "<="},
+     "Schnitt <= '2012-06-15' AND NOT Schnitt LIKE ''", {1, 4}},
+    {"BackupDat", {.date = "2010", .dateType = "BackupDat", .op = ">="},
+     "BackupDat >= '2010-01-01'", {2, 4}},
+    // Texts the padding does not turn into a date: no term, no message.
+    {"three characters", {.date = "201", .op = "="}, "", kAll},
+    {"five, a blank kept", {.date = "2010 ", .op = "="}, "", kAll},
+    {"D.M.YYYY", {.date = "1.1.2010", .op = "="}, "", kAll},
+    {"DD.MM.YY", {.date = "01.01.10", .op = "="}, "", kAll},
+    {"nine", {.date = "1.12.2010", .op = "="}, "", kAll},
+    {"eleven", {.date = "15.06.2012 ", .op = "="}, "", kAll},
+    {"no such day", {.date = "32.01.2012", .op = "="}, "", kAll},
+    {"no such month", {.date = "13.2009", .op = "="}, "", kAll},
+    {"refused date, text kept", {.text = "stille", .date = "1.1.2010"},
+     "upper(Titel) LIKE '%STILLE%'", {5}},
+
+    // The flag terms, alone with their blank, after a term with AND.
+    {"Surr", {.surr = true}, " Surr", {1, 3, 5, 6}},
+    {"CD", {.cd = true}, " Format LIKE 'CD'", {1, 3, 4, 6}},
+    {"nicht fertig", {.unfinished = true}, " Fertig LIKE ''", {2, 6}},
+    {"Surr, nicht fertig", {.surr = true, .unfinished = true}, " Surr AND Fertig LIKE ''", {6}},
+    {"all three", {.surr = true, .cd = true, .unfinished = true},
+     " Surr AND Format LIKE 'CD' AND Fertig LIKE ''", {6}},
+    {"text and Surr", {.text = "stille", .surr = true}, "upper(Titel) LIKE '%STILLE%' AND Surr", {5}},
+    {"date and nicht fertig", {.date = "2010", .op = ">=", .unfinished = true},
+     "Datum >= '2010-01-01' AND Fertig LIKE ''", {2}},
+
+    // All three kinds, in their order.
+    {"text and date", {.text = "chor", .by = "Interpret", .option = "endet mit", .date = "12.2009",
+                       .op = "="},
+     "upper(Interpret) LIKE '%CHOR' AND Datum = '2009-12-01'", {1}},
+    {"text, date before, CD", {.text = "studio", .by = "Ort", .option = "beginnt mit",
+                               .date = "3.2011", .dateType = "Fertig", .op = "<", .cd = true},
+     "upper(Ort) LIKE 'STUDIO%' AND Fertig < '2011-03-01' AND NOT Fertig LIKE '' AND "
+     "Format LIKE 'CD'", {1}},
+    {"date up to, Surr", {.date = "15.06.2012", .dateType = "Schnitt", .op = "<=", .surr = true},
+     "Schnitt <= '2012-06-15' AND NOT Schnitt LIKE '' AND Surr", {1}},
+    {"nothing set", {}, "", kAll},
+};
+// clang-format on
+
+class BuildSearchString : public SearchFixture, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(BuildSearchString, BuildsTheConditionThatKeepsTheseRecordings) {
+  const Case& c = GetParam();
+  SearchWindow& w = Open();
+  ASSERT_FALSE(w.IsVisible());
+  w.filter = QStringLiteral("left over");  // every call replaces it
+  Set(w, c.in);
+  w.BuildSearchString();
+  EXPECT_EQ(w.filter, QString::fromUtf8(c.condition));
+  w.BuildSearchString();
+  EXPECT_EQ(w.filter, QString::fromUtf8(c.condition)) << "a second call";
+
+  main->UpdateRecList();
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text.toStdString();
+  EXPECT_EQ(ListedIds(), c.ids);
+  EXPECT_FALSE(w.IsVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, BuildSearchString, ::testing::ValuesIn(kCases),
+                         [](const auto& info) {
+                           std::string name;
+                           for (const char* p = info.param.name; *p; ++p)
+                             name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+                           return std::to_string(info.index) + "_" + name;
+                         });
+
+TEST_F(SearchFixture, TheDateOfASuccessfulParseIsKept) {
+  SearchWindow& w = Open();
+  Set(w, {.date = "3.2011"});
+  w.BuildSearchString();
+  EXPECT_EQ(w.searchDate, fw::Date(2011, 3, 1));
+  Set(w, {.date = "13.2011"});
+  w.BuildSearchString();
+  EXPECT_EQ(w.searchDate, fw::Date(2011, 3, 1)) << "a failed parse leaves it";
+}
+
+// Only the program can leave a pop-up without an entry or the operator
+// label with another text; the condition stays valid SQL all the same.
+TEST_F(SearchFixture, ControlsNoUserCanLeaveSoGiveNoTermInsteadOfBrokenSql) {
+  SearchWindow& w = Open();
+  Set(w, {.text = "stille", .date = "2010", .op = "<>"});
+  w.BuildSearchString();
+  EXPECT_EQ(w.filter, QStringLiteral("upper(Titel) LIKE '%STILLE%'"));
+  Set(w, {.text = "stille", .date = "2010", .op = ">"});
+  w.SearchBy().SetListIndex(-1);
+  w.SearchDateType().SetListIndex(-1);
+  w.SearchSurr().SetValue(true);
+  w.BuildSearchString();
+  EXPECT_EQ(w.filter, QStringLiteral(" Surr"));
+  w.SearchOption().SetListIndex(-1);
+  Choose(w.SearchBy(), QStringLiteral("Titel"));
+  w.BuildSearchString();
+  EXPECT_EQ(w.filter, QStringLiteral(" Surr"));
+}
+
+}  // namespace
