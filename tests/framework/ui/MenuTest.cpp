@@ -87,8 +87,9 @@ class Menus : public UiTest {
     };
     return fw::Window::SharedInstance<WindowA>();
   }
-  fw::Window& OpenB() {
+  fw::Window& OpenB(bool showsAppBar = false) {
     Script() = WindowScript{};
+    Script().design.menuBarVisible = showsAppBar;
     Script().controls = {{.cls = fw::ControlClass::kTextField, .name = "Field", .width = 100, .height = 22,
                           .text = "xyz"}};
     return fw::Window::SharedInstance<WindowB>();
@@ -142,6 +143,21 @@ TEST_F(Menus, TheWindowWithTheBarShowsItAndEveryWindowCarriesTheActions) {
   EXPECT_EQ(items, (QStringList{"Schließen", "-", "Drucken...", "Vollinfo...", "Seite && Rand ...", "Beenden"}));
   EXPECT_EQ(b.widget()->findChild<QMenuBar*>(), nullptr);
   EXPECT_TRUE(b.widget()->actions().contains(ActionOf("FilePrintInfo")));
+}
+
+// A window without a bar of its own whose design asks for one shows the
+// application's above its content, which keeps its designed size.
+TEST_F(Menus, AWindowWithoutABarOfItsOwnShowsTheApplicationsWhenItsDesignSaysSo) {
+  fw::Window& b = OpenB(true);
+  EXPECT_EQ(b.MenuBar(), nullptr);
+  auto* shown = b.widget()->findChild<QMenuBar*>();
+  ASSERT_NE(shown, nullptr);
+  QStringList titles;
+  for (QAction* m : shown->actions()) titles << m->text();
+  EXPECT_EQ(titles, (QStringList{"Datei", "Bearbeiten"}));
+  EXPECT_TRUE(b.widget()->actions().contains(ActionOf("FilePrintInfo")));
+  EXPECT_EQ(b.Height(), fw::WindowDesign{}.height);
+  EXPECT_EQ(b.widget()->height(), shown->height() + b.Height());
 }
 
 TEST_F(Menus, EnablingStartsFromTheHandlersThenTheWindowThenTheApplication) {
