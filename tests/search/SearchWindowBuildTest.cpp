@@ -9,7 +9,9 @@
 #include "framework/Menu.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -174,8 +176,16 @@ TEST_F(SearchFixture, TheSearchButtonAndTheMenuCommandShowTheOneWindow) {
   main->SearchBtn().Push();
   EXPECT_TRUE(w.IsVisible());
   w.Hide();
+  // As a user does: the menu opens (and brings its items up to date), then
+  // the item is chosen.
+  emit MenuBar1::SharedInstance().FindItem(u"FileMenu"_s)->action()->menu()->aboutToShow();
   MenuBar1::SharedInstance().FindItem(u"FileSearch"_s)->action()->trigger();
   EXPECT_TRUE(w.IsVisible());
+  w.Hide();
+  main->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main->widget()));
+  QTest::keyClick(main->AufnTitel().widget(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(w.IsVisible()) << "Ctrl+F";
   EXPECT_EQ(&SearchWindow::SharedInstance(), &w);
   EXPECT_TRUE(main->IsVisible()) << "not modal";
 }
