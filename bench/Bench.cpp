@@ -161,6 +161,9 @@ int main(int argc, char** argv) {
     });
     std::printf("  %s: %d rows, WHERE %s\n", search.what, list.ListCount(), qPrintable(sw.filter));
     Line("  Finden (condition, refill, form, hide)", found);
+    Line("    of it: SQLSelect", Best([&] {
+           if (std::unique_ptr<fw::RecordSet> found = db.SQLSelect(mw.sql)) found->Close();
+         }));
     const double bareSearch = BareQuery(file, mw.sql);
     Line("  bare query with that WHERE, sqlite3 shell", bareSearch);
     std::printf("  %-44s %8.1f x\n", "  Finden / bare query", found / bareSearch);
