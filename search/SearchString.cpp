@@ -13,51 +13,48 @@
 #include <algorithm>
 #include <iterator>
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::String;
 
 namespace {
 
 // The column of the text term, by the entry of SearchBy.
 struct TextColumn {
-  const char16_t* entry;
-  const char16_t* column;
+  String entry;
+  String column;
 };
-constexpr TextColumn kTextColumns[] = {
-    {u"Prod.Nummer", u"ProdNr"}, {u"Titel", u"Titel"}, {u"Interpret", u"Interpret"},
-    {u"Redaktion", u"Redaktion"}, {u"Ort", u"Ort"},    {u"Backup", u"Backup"},
+const TextColumn kTextColumns[] = {
+    {u"Prod.Nummer"_s, u"ProdNr"_s}, {u"Titel"_s, u"Titel"_s}, {u"Interpret"_s, u"Interpret"_s},
+    {u"Redaktion"_s, u"Redaktion"_s}, {u"Ort"_s, u"Ort"_s},    {u"Backup"_s, u"Backup"_s},
 };
 
 // The text around the search text, by the entry of SearchOption.
 struct Match {
-  const char16_t* entry;
-  const char16_t* before;
-  const char16_t* after;
+  String entry;
+  String before;
+  String after;
 };
-constexpr Match kMatches[] = {
-    {u"enthält", u" LIKE '%", u"%'"},
-    {u"ist genau", u" = '", u"'"},
-    {u"beginnt mit", u" LIKE '", u"%'"},
-    {u"endet mit", u" LIKE '%", u"'"},
+const Match kMatches[] = {
+    {u"enthält"_s, u" LIKE '%"_s, u"%'"_s},
+    {u"ist genau"_s, u" = '"_s, u"'"_s},
+    {u"beginnt mit"_s, u" LIKE '"_s, u"%'"_s},
+    {u"endet mit"_s, u" LIKE '%"_s, u"'"_s},
 };
 
 // The entries of SearchDateType are the column names.
-constexpr const char16_t* kDateColumns[] = {u"Datum", u"Schnitt", u"Fertig", u"BackupDat"};
+const std::vector<String> kDateColumns = {u"Datum"_s, u"Schnitt"_s, u"Fertig"_s, u"BackupDat"_s};
 
 // The row of `table` for `entry`, or nullptr. A pop-up always has an entry
 // selected; only the program can leave it without one.
 template <class Row, size_t N>
 const Row* RowFor(const Row (&table)[N], const String& entry) {
-  for (const Row& row : table) {
-    if (entry == QStringView(row.entry)) return &row;
-  }
-  return nullptr;
+  const Row* row = std::find_if(std::begin(table), std::end(table),
+                                [&](const Row& r) { return r.entry == entry; });
+  return row == std::end(table) ? nullptr : row;
 }
 
-template <size_t N>
-bool IsOneOf(const String& text, const char16_t* const (&texts)[N]) {
-  return std::any_of(std::begin(texts), std::end(texts),
-                     [&](const char16_t* t) { return text == QStringView(t); });
+bool IsOneOf(const String& text, const std::vector<String>& texts) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 // The date field's text as ParseDate reads it: a year alone, a month with
@@ -84,19 +81,17 @@ void SearchWindow::BuildSearchString() {
   String condition;
   const TextColumn* column = RowFor(kTextColumns, SearchBy().Text());
   const Match* match = RowFor(kMatches, SearchOption().Text());
-  if (!t.isEmpty() && column && match) {
-    condition = u"upper("_s + String::fromUtf16(column->column) + u")"_s +
-                String::fromUtf16(match->before) + t + String::fromUtf16(match->after);
-  }
+  if (!t.isEmpty() && column && match)
+    condition = u"upper("_s + column->column + u")"_s + match->before + t + match->after;
 
   const String dateColumn = SearchDateType().Text();
   const String op = DateOperator().Text();
   if (fw::ParseDate(PaddedDate(SearchByDate().Text()), searchDate) &&
-      IsOneOf(dateColumn, kDateColumns) && IsOneOf(op, kOperators)) {
+      IsOneOf(dateColumn, kDateColumns) && IsOneOf(op, Operators())) {
     if (!condition.isEmpty()) condition += u" AND "_s;
     condition += dateColumn + u" "_s + op + u" '"_s + searchDate.SQLDate() + u"'"_s;
     // "Before a day" must not take in the records that have no such date.
-    if (op == u"<" || op == u"<=") condition += u" AND NOT "_s + dateColumn + u" LIKE ''"_s;
+    if (op == u"<"_s || op == u"<="_s) condition += u" AND NOT "_s + dateColumn + u" LIKE ''"_s;
   }
 
   if (SearchSurr().Value()) AppendFlag(condition, u"Surr"_s);

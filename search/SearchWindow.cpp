@@ -10,9 +10,8 @@
 #include "mainwindow/MainWindow.h"
 
 #include <algorithm>
-#include <iterator>
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::Bind;
 
 namespace {
@@ -145,14 +144,15 @@ void SearchWindow::Label3_MouseUp(fw::Label&, fw::Integer, fw::Integer) {
 bool SearchWindow::DateOperator_MouseDown(fw::Label&, fw::Integer, fw::Integer) { return true; }
 
 void SearchWindow::DateOperator_MouseUp(fw::Label& me, fw::Integer, fw::Integer) {
-  const fw::String shown = me.Text();
-  const auto* at = std::find_if(std::begin(kOperators), std::end(kOperators),
-                                [&](const char16_t* op) { return shown == QStringView(op); });
-  if (at != std::end(kOperators)) {
-    const auto* next = at + 1 == std::end(kOperators) ? std::begin(kOperators) : at + 1;
-    me.SetText(fw::String::fromUtf16(*next));
-  }
+  const std::vector<fw::String>& ops = Operators();
+  const auto at = std::find(ops.begin(), ops.end(), me.Text());
+  if (at != ops.end()) me.SetText(at + 1 == ops.end() ? ops.front() : *(at + 1));
   Preview();
+}
+
+const std::vector<fw::String>& SearchWindow::Operators() {
+  static const std::vector<fw::String> operators = {u">="_s, u">"_s, u"="_s, u"<"_s, u"<="_s};
+  return operators;
 }
 
 // --- window events -------------------------------------------------------

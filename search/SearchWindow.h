@@ -79,7 +79,7 @@ class SearchWindow : public fw::Window {
 
   // The comparison operators, in the order a click on DateOperator cycles
   // them.
-  static constexpr const char16_t* kOperators[] = {u">=", u">", u"=", u"<", u"<="};
+  static const std::vector<fw::String>& Operators();
 
   // While the expert part is open: the condition rebuilt and shown as SQL.
   void Preview();

@@ -4,7 +4,7 @@
 
 #include "search/SearchWindow.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::ControlClass;
 using fw::ControlDecl;
 
