@@ -86,10 +86,12 @@ void SearchWindow::BuildSearchString() {
 
   const String dateColumn = SearchDateType().Text();
   const String op = DateOperator().Text();
-  if (fw::ParseDate(PaddedDate(SearchByDate().Text()), searchDate) &&
-      IsOneOf(dateColumn, kDateColumns) && IsOneOf(op, Operators())) {
+  fw::Date parsed(0, 0, 0);
+  const bool isDate = fw::ParseDate(PaddedDate(SearchByDate().Text()), parsed);
+  if (isDate) searchDate = parsed;
+  if (isDate && IsOneOf(dateColumn, kDateColumns) && IsOneOf(op, Operators())) {
     if (!condition.isEmpty()) condition += u" AND "_s;
-    condition += dateColumn + u" "_s + op + u" '"_s + searchDate.SQLDate() + u"'"_s;
+    condition += dateColumn + u" "_s + op + u" '"_s + parsed.SQLDate() + u"'"_s;
     // "Before a day" must not take in the records that have no such date.
     if (op == u"<"_s || op == u"<="_s) condition += u" AND NOT "_s + dateColumn + u" LIKE ''"_s;
   }

@@ -14,6 +14,7 @@
 #include "framework/Date.h"
 #include "framework/Window.h"
 
+#include <optional>
 #include <vector>
 
 class SearchWindow : public fw::Window {
@@ -27,8 +28,9 @@ class SearchWindow : public fw::Window {
   // The search condition: an SQL condition over Aufnahmen without the word
   // WHERE; "" means all recordings.
   fw::String filter;
-  // The date the last successful parse of the date field gave.
-  fw::Date searchDate;
+  // The date the last successful parse of the date field gave; none before
+  // the first.
+  std::optional<fw::Date> searchDate;
 
   // --- build hooks -----------------------------------------------------
   void Layout() override;

@@ -136,6 +136,10 @@ INSTANTIATE_TEST_SUITE_P(Controls, BuildSearchString, ::testing::ValuesIn(kCases
 
 TEST_F(SearchFixture, TheDateOfASuccessfulParseIsKept) {
   SearchWindow& w = Open();
+  EXPECT_FALSE(w.searchDate.has_value()) << "none before the first";
+  Set(w, {.date = "2011 "});
+  w.BuildSearchString();
+  EXPECT_FALSE(w.searchDate.has_value());
   Set(w, {.date = "3.2011"});
   w.BuildSearchString();
   EXPECT_EQ(w.searchDate, fw::Date(2011, 3, 1));
