@@ -37,12 +37,6 @@ inline const char* const kListQuery =
 
 class RecordListFixture : public KlangbuchFixture {
  protected:
-  // The search condition outlives a window, so each test starts without one.
-  void SetUp() override {
-    KlangbuchFixture::SetUp();
-    SearchWindow::SharedInstance().filter.clear();
-  }
-
   void Seed(fw::SQLiteDatabase& db) override {
     for (const ListRow& r : kListRows) {
       fw::DatabaseRecord rec;
