@@ -120,14 +120,11 @@ void SearchWindow::SearchByDate_TextChange(fw::TextField&) { Preview(); }
 
 // --- the expert part -----------------------------------------------------
 
+// Every opening shows the condition built afresh; closing only sets the
+// height.
 void SearchWindow::Xpert_Action(fw::DisclosureTriangle& me) {
-  if (me.Value()) {
-    SetHeight(kExpertHeight);
-    BuildSearchString();
-    SearchSQL().SetText(filter);
-  } else {
-    SetHeight(kClosedHeight);
-  }
+  SetHeight(me.Value() ? kExpertHeight : kClosedHeight);
+  Preview();
 }
 
 // The label acts on the release: the press only claims the click.
