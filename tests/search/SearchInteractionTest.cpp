@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
@@ -185,6 +186,26 @@ TEST_F(SearchInteraction, TheOpenExpertPartPreviewsIntoFilterAndFindenTakesTheTy
   EXPECT_EQ(w.filter, u"Titel = 'Stille'"_s);
   w.SearchFor().SetText(u"x"_s);
   EXPECT_EQ(w.filter, u"Titel = 'Stille'"_s) << "closed: no preview";
+}
+
+// Another reader of the condition, before "Finden": the export writes the
+// previewed recordings.
+TEST_F(SearchInteraction, AnExportStartedWhileTheExpertPartIsOpenUsesThePreview) {
+  SearchWindow& w = Shown();
+  QTest::mouseClick(w.Xpert().widget(), Qt::LeftButton);
+  w.SearchUnfinished().SetValue(true);
+  ASSERT_EQ(w.filter, u" Fertig LIKE ''"_s);
+
+  const fw::FolderItem target(programDir.filePath(u"Auswahl.txt"_s));
+  dialogs.AnswerNextFileDialogWith(target);
+  main->FileExportData_Action();
+  QFile file(target.NativePath());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = file.readAll().split('\n');
+  ASSERT_EQ(lines.size(), 3) << "two recordings and the end";
+  EXPECT_TRUE(lines[0].contains("Ohne Datum")) << "ordered by Datum, the empty one first";
+  EXPECT_TRUE(lines[1].contains("Weihnachtsoratorium"));
+  EXPECT_EQ(ListedIds(), (std::vector<int>{1, 2, 3, 4, 5, 6})) << "the list is not refilled";
 }
 
 TEST_F(SearchInteraction, ClickingExpertTurnsTheTriangleOverAndRunsItsStepsOnce) {
