@@ -161,6 +161,10 @@ int main(int argc, char** argv) {
     });
     std::printf("  %s: %d rows, WHERE %s\n", search.what, list.ListCount(), qPrintable(sw.filter));
     Line("  Finden (condition, refill, form, hide)", found);
+    Line("    of it: UpdateRecList", Best([&] {
+           mw.UpdateRecList();
+           LetTheViewCatchUp();
+         }));
     Line("    of it: SQLSelect", Best([&] {
            if (std::unique_ptr<fw::RecordSet> found = db.SQLSelect(mw.sql)) found->Close();
          }));
