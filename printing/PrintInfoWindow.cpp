@@ -13,18 +13,7 @@
 
 using namespace fw::literals;
 
-namespace {
-
-// Makes `event` of the control `c` (a T) call `handler` on `w` with that
-// control.
-template <class T, class Owner>
-void Bind(PrintInfoWindow& w, fw::Control& c, std::function<void()> Owner::*event,
-          void (PrintInfoWindow::*handler)(T&)) {
-  T& me = dynamic_cast<T&>(c);
-  me.*event = [&w, &me, handler] { (w.*handler)(me); };
-}
-
-}  // namespace
+using fw::Bind;
 
 // --- build hooks -------------------------------------------------------
 
