@@ -1,5 +1,6 @@
 #include "app/App.h"
 
+#include "about/AboutWindow.h"
 #include "framework/Date.h"
 #include "framework/Dialogs.h"
 #include "framework/FolderItem.h"
@@ -87,7 +88,7 @@ void App::Event_EnableMenuItems() {
 }
 
 bool App::AppAbout_Action() {
-  // The About window comes with its own piece of work; the item is served.
+  AboutWindow::SharedInstance().Show();
   return true;
 }
 

@@ -7,6 +7,7 @@
 // distance to that edge of the window when the window is resized: locked at
 // top and bottom it grows with the height, at the bottom only it moves.
 
+#include "framework/Picture.h"
 #include "framework/String.h"
 
 #include <vector>
@@ -60,6 +61,7 @@ struct ControlDecl {
   // Last, so the tables above keep their designated-initialiser order.
   bool visible = true;
   String helpTag{};            // shown as a tooltip
+  Picture backdrop{};          // Canvas: set before the other design values
 };
 
 }  // namespace fw

@@ -11,6 +11,7 @@
 //   control is its own setting (its group's state is not folded in).
 
 #include "framework/ControlDecl.h"
+#include "framework/Picture.h"
 #include "framework/String.h"
 
 #include <functional>
@@ -83,21 +84,48 @@ class RectControl : public Control {
 
 enum class MouseCursor { kStandardPointer, kFingerPointer };
 
-class Label : public RectControl {
+// A control that reports the mouse: labels and canvases.
+class MouseControl : public RectControl {
+ public:
+  // The pointer's shape while it is over the control.
+  void SetMouseCursor(MouseCursor cursor);
+
+  // Positions are inside the control. MouseUp follows only a MouseDown that
+  // returned true (the control claimed the click), and comes to that
+  // control wherever the button is released.
+  std::function<bool(Integer x, Integer y)> MouseDown;
+  std::function<void(Integer x, Integer y)> MouseUp;
+  std::function<void()> MouseEnter;
+  std::function<void()> MouseExit;
+
+ protected:
+  MouseControl() = default;
+  // Hands the mouse events of `w` (the control's widget) to the handlers.
+  void ReportMouse(QWidget& w);
+};
+
+class Label : public MouseControl {
  public:
   Label();
   ~Label() override;
   String Text() const;
   void SetText(const String& text);
-  void SetMouseCursor(MouseCursor cursor);
   QWidget* widget() const override;
 
-  // Mouse events, with the position inside the label. MouseUp follows only
-  // a MouseDown that returned true (the label claimed the click).
-  std::function<bool(Integer x, Integer y)> MouseDown;
-  std::function<void(Integer x, Integer y)> MouseUp;
-  std::function<void()> MouseEnter;
-  std::function<void()> MouseExit;
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d;
+};
+
+// A drawing surface that shows its backdrop picture at its top left, over
+// whatever lies behind it (it paints no background of its own).
+class Canvas : public MouseControl {
+ public:
+  Canvas();
+  ~Canvas() override;
+  const Picture& Backdrop() const;
+  void SetBackdrop(const Picture& picture);
+  QWidget* widget() const override;
 
  private:
   struct Impl;

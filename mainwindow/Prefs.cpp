@@ -5,6 +5,7 @@
 #include "mainwindow/PresetLists.h"
 
 #include "app/App.h"
+#include "app/Author.h"
 #include "framework/Dialogs.h"
 #include "framework/FolderItem.h"
 #include "framework/Runtime.h"
@@ -50,7 +51,7 @@ void FillFromFields(fw::PopupMenu& list, const String& line, fw::Integer first,
 String MainWindow::PrefsText() const {
   const App& app = App::SharedInstance();
   return u"Klangbuch v"_s + fw::Str(app.MajorVersion()) + u"."_s + fw::Str(app.MinorVersion()) +
-         u", Klangbuch © "_s + fw::Str(today.Year()) + kCR + kCR +
+         u", "_s + AuthorName() + u" © "_s + fw::Str(today.Year()) + kCR + kCR +
          BoolLine(u"DeleteDoubleClick"_s, DeleteDoubleClick()) +
          BoolLine(u"ConfirmDlog"_s, ConfirmDlog()) + BoolLine(u"ShowID"_s, ShowID()) +
          u"SortOnOpen"_s + kTab + fw::Str(SortOnOpen().Value()) + ListFields(SortOption()) + kCR +

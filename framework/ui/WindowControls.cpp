@@ -151,7 +151,11 @@ std::unique_ptr<RectControl> Window::NewControl(const ControlDecl& decl) {
       triangle->SetValue(decl.checked);
       return triangle;
     }
-    case kCanvas: break;
+    case kCanvas: {
+      auto canvas = std::make_unique<Canvas>();
+      canvas->SetBackdrop(decl.backdrop);
+      return canvas;
+    }
   }
   throw std::invalid_argument("control class not supported: " + decl.name.toStdString());
 }

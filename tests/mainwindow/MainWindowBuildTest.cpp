@@ -39,7 +39,7 @@ bool IsOfClass(fw::Control& c, ControlClass cls) {
     case kPushButton: return dynamic_cast<fw::PushButton*>(&c);
     case kTextArea: return dynamic_cast<fw::TextArea*>(&c);
     case kDisclosureTriangle: return dynamic_cast<fw::DisclosureTriangle*>(&c);
-    case kCanvas: return false;
+    case kCanvas: return dynamic_cast<fw::Canvas*>(&c);
   }
   return false;
 }

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCursor>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -287,18 +289,50 @@ TEST_F(Controls, DisclosureTriangleAndBevelButtonActOnClicks) {
   EXPECT_EQ(bevel->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(Controls, LabelClaimsAClickForItsMouseUp) {
-  fw::Window& w = Host({{.cls = ControlClass::kLabel, .name = "L", .width = 50, .height = 20, .text = ">"}});
-  auto& label = w.Ctl<fw::Label>("L");
-  bool claim = false;
-  label.MouseDown = [&](fw::Integer, fw::Integer) { events << "down"; return claim; };
-  label.MouseUp = [&](fw::Integer x, fw::Integer y) { events << QStringLiteral("up %1 %2").arg(x).arg(y); };
-  QTest::mouseClick(label.widget(), Qt::LeftButton, {}, QPoint(5, 6));
-  EXPECT_EQ(events, QStringList{"down"});
-  claim = true;
-  events.clear();
-  QTest::mouseClick(label.widget(), Qt::LeftButton, {}, QPoint(5, 6));
-  EXPECT_EQ(events, (QStringList{"down", "up 5 6"}));
+// Labels and canvases report the mouse alike: MouseUp only after a claimed
+// MouseDown, the pointer's coming and going, and the cursor they set.
+TEST_F(Controls, MouseControlsClaimAClickForTheirMouseUp) {
+  fw::Window& w = Host({{.cls = ControlClass::kLabel, .name = "L", .width = 50, .height = 20, .text = ">"},
+                        {.cls = ControlClass::kCanvas, .name = "C", .top = 30, .width = 40, .height = 40}});
+  for (const char* name : {"L", "C"}) {
+    auto& c = w.Ctl<fw::MouseControl>(name);
+    bool claim = false;
+    c.MouseDown = [&](fw::Integer, fw::Integer) { events << "down"; return claim; };
+    c.MouseUp = [&](fw::Integer x, fw::Integer y) { events << QStringLiteral("up %1 %2").arg(x).arg(y); };
+    c.MouseEnter = [&] { events << "enter"; };
+    c.MouseExit = [&] { events << "exit"; };
+    events.clear();
+    QTest::mouseClick(c.widget(), Qt::LeftButton, {}, QPoint(5, 6));
+    EXPECT_EQ(events, QStringList{"down"}) << name;
+    claim = true;
+    events.clear();
+    QTest::mousePress(c.widget(), Qt::LeftButton, {}, QPoint(5, 6));
+    EXPECT_EQ(events, QStringList{"down"}) << name;
+    QTest::mouseRelease(c.widget(), Qt::LeftButton, {}, QPoint(7, 8));
+    EXPECT_EQ(events, (QStringList{"down", "up 7 8"})) << name;
+
+    events.clear();
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(c.widget(), &enter);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(c.widget(), &leave);
+    EXPECT_EQ(events, (QStringList{"enter", "exit"})) << name;
+
+    c.SetMouseCursor(fw::MouseCursor::kFingerPointer);
+    EXPECT_EQ(c.widget()->cursor().shape(), Qt::PointingHandCursor) << name;
+    c.SetMouseCursor(fw::MouseCursor::kStandardPointer);
+    EXPECT_EQ(c.widget()->cursor().shape(), Qt::ArrowCursor) << name;
+  }
+}
+
+TEST_F(Controls, CanvasWithoutBackdropDrawsNothingAndTakesNoFocus) {
+  fw::Window& w = Host({{.cls = ControlClass::kCanvas, .name = "C", .width = 40, .height = 40,
+                         .acceptFocus = false}});
+  auto& canvas = w.Ctl<fw::Canvas>("C");
+  EXPECT_TRUE(canvas.Backdrop().IsNil());
+  EXPECT_EQ(canvas.widget()->focusPolicy(), Qt::NoFocus);
+  EXPECT_FALSE(canvas.widget()->autoFillBackground());
+  EXPECT_TRUE(fw::Picture::OpenFromApp("no/such/picture.png").IsNil());
 }
 
 }  // namespace

@@ -1,0 +1,133 @@
+// The About window's build hooks, its event bindings and handlers.
+
+#include "about/AboutWindow.h"
+
+#include "about/VersionText.h"
+#include "app/App.h"
+#include "app/Author.h"
+#include "framework/Dialogs.h"
+#include "framework/Menu.h"
+#include "mainwindow/MainWindow.h"
+
+using namespace Qt::StringLiterals;
+using fw::Integer;
+
+namespace {
+
+// Makes the four mouse events of the control `c` (a T) call the handlers
+// on `w` with that control.
+template <class T>
+void BindMouse(AboutWindow& w, fw::Control& c, bool (AboutWindow::*down)(T&, Integer, Integer),
+               void (AboutWindow::*up)(T&, Integer, Integer), void (AboutWindow::*enter)(T&),
+               void (AboutWindow::*exit)(T&)) {
+  T& me = dynamic_cast<T&>(c);
+  me.MouseDown = [&w, &me, down](Integer x, Integer y) { return (w.*down)(me, x, y); };
+  me.MouseUp = [&w, &me, up](Integer x, Integer y) { (w.*up)(me, x, y); };
+  me.MouseEnter = [&w, &me, enter] { (w.*enter)(me); };
+  me.MouseExit = [&w, &me, exit] { (w.*exit)(me); };
+}
+
+void BindOpen(AboutWindow& w, fw::Control& c, void (AboutWindow::*open)(fw::Label&)) {
+  auto& me = dynamic_cast<fw::Label&>(c);
+  me.Open = [&w, &me, open] { (w.*open)(me); };
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow() = default;
+
+fw::String AboutWindow::AuthorPage() { return u"https://"_s + AuthorDomain() + u"/software"_s; }
+
+fw::String AboutWindow::CreatorPage() { return u"https://www.qt.io/"_s; }
+
+// --- build hooks -------------------------------------------------------
+
+void AboutWindow::Layout() {
+  SetDesign({.title = u""_s,
+             .width = 397,
+             .height = 234,
+             .minWidth = 64,
+             .minHeight = 64,
+             .maxWidth = 32000,
+             .maxHeight = 32000,
+             .closeButton = true,
+             .resizeable = false,
+             .minimizeButton = false,
+             .maximizeButton = false,
+             .visible = true});
+}
+
+void AboutWindow::CreateControls() { CreateControlsFrom(ControlDeclaration()); }
+
+void AboutWindow::BindControlEvents(fw::Control& c) {
+  using A = AboutWindow;
+  const fw::String name = c.Name();
+  if (name == u"StatAppVersion") {
+    BindOpen(*this, c, &A::StatAppVersion_Open);
+  } else if (name == u"StatAppCopyright") {
+    BindOpen(*this, c, &A::StatAppCopyright_Open);
+    BindMouse(*this, c, &A::StatAppCopyright_MouseDown, &A::StatAppCopyright_MouseUp,
+              &A::StatAppCopyright_MouseEnter, &A::StatAppCopyright_MouseExit);
+  } else if (name == u"StatAppCreator") {
+    BindMouse(*this, c, &A::StatAppCreator_MouseDown, &A::StatAppCreator_MouseUp,
+              &A::StatAppCreator_MouseEnter, &A::StatAppCreator_MouseExit);
+  } else if (name == u"CreatorLogo") {
+    BindMouse(*this, c, &A::CreatorLogo_MouseDown, &A::CreatorLogo_MouseUp,
+              &A::CreatorLogo_MouseEnter, &A::CreatorLogo_MouseExit);
+  }
+}
+
+void AboutWindow::AddMenuHandlers() {
+  AddMenuHandler(u"FileClose"_s, [this] { return FileClose_Action(); });
+}
+
+// --- control events ----------------------------------------------------
+
+void AboutWindow::StatAppVersion_Open(fw::Label& me) {
+  const App& app = App::SharedInstance();
+  me.SetText(VersionText(app.MajorVersion(), app.MinorVersion(), app.BugVersion()));
+}
+
+// The year the main window took when it opened, not today's.
+void AboutWindow::StatAppCopyright_Open(fw::Label& me) {
+  me.SetText(fw::ReplaceAll(me.Text(), u"%1"_s, fw::Str(MainWindow::SharedInstance().today.Year())));
+}
+
+bool AboutWindow::StatAppCopyright_MouseDown(fw::Label&, Integer, Integer) { return true; }
+void AboutWindow::StatAppCopyright_MouseUp(fw::Label&, Integer, Integer) { fw::ShowURL(AuthorPage()); }
+void AboutWindow::StatAppCopyright_MouseEnter(fw::Label& me) {
+  me.SetMouseCursor(fw::MouseCursor::kFingerPointer);
+}
+void AboutWindow::StatAppCopyright_MouseExit(fw::Label& me) {
+  me.SetMouseCursor(fw::MouseCursor::kStandardPointer);
+}
+
+bool AboutWindow::StatAppCreator_MouseDown(fw::Label&, Integer, Integer) { return true; }
+void AboutWindow::StatAppCreator_MouseUp(fw::Label&, Integer, Integer) { fw::ShowURL(CreatorPage()); }
+void AboutWindow::StatAppCreator_MouseEnter(fw::Label& me) {
+  me.SetMouseCursor(fw::MouseCursor::kFingerPointer);
+}
+void AboutWindow::StatAppCreator_MouseExit(fw::Label& me) {
+  me.SetMouseCursor(fw::MouseCursor::kStandardPointer);
+}
+
+bool AboutWindow::CreatorLogo_MouseDown(fw::Canvas&, Integer, Integer) { return true; }
+void AboutWindow::CreatorLogo_MouseUp(fw::Canvas&, Integer, Integer) { fw::ShowURL(CreatorPage()); }
+void AboutWindow::CreatorLogo_MouseEnter(fw::Canvas& me) {
+  me.SetMouseCursor(fw::MouseCursor::kFingerPointer);
+}
+void AboutWindow::CreatorLogo_MouseExit(fw::Canvas& me) {
+  me.SetMouseCursor(fw::MouseCursor::kStandardPointer);
+}
+
+// --- window events and menus ---------------------------------------------
+
+void AboutWindow::Event_EnableMenuItems() {
+  fw::MenuBar* bar = App::SharedInstance().MenuBar();
+  if (fw::MenuItem* close = bar ? bar->FindItem(u"FileClose"_s) : nullptr) close->SetEnabled(true);
+}
+
+bool AboutWindow::FileClose_Action() {
+  Close();
+  return true;
+}

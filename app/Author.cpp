@@ -1,0 +1,7 @@
+#include "app/Author.h"
+
+using namespace Qt::StringLiterals;
+
+fw::String AuthorName() { return u"Klangbuch"_s; }
+
+fw::String AuthorDomain() { return u"klangbuch.example.org"_s; }
