@@ -4,6 +4,7 @@
 
 #include "AboutFixture.h"
 
+#include "about/VersionText.h"
 #include "framework/Menu.h"
 
 #include <QAction>
@@ -47,7 +48,8 @@ TEST_F(AboutInstance, AfterACloseTheNextCommandBuildsANewWindowWithItsTextsAgain
   EXPECT_EQ(fw::Window::FindOpen(typeid(AboutWindow)), nullptr);
   QCoreApplication::processEvents();  // the closed window is deleted
   AboutWindow& second = OpenAbout();
-  EXPECT_EQ(second.StatAppVersion().Text(), u"v1.0"_s);
+  EXPECT_EQ(second.StatAppVersion().Text(),
+            VersionText(app->MajorVersion(), app->MinorVersion(), app->BugVersion()));
   EXPECT_TRUE(second.StatAppCopyright().Text().contains(u"© 1999"_s));
   EXPECT_EQ(OpenAboutWindows(), 1);
 }
