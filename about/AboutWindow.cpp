@@ -14,6 +14,10 @@ using fw::Integer;
 
 namespace {
 
+// The pointer over a link, and elsewhere.
+constexpr fw::MouseCursor kHand = fw::MouseCursor::kFingerPointer;
+constexpr fw::MouseCursor kArrow = fw::MouseCursor::kStandardPointer;
+
 // Makes the four mouse events of the control `c` (a T) call the handlers
 // on `w` with that control.
 template <class T>
@@ -90,35 +94,30 @@ void AboutWindow::StatAppVersion_Open(fw::Label& me) {
 
 // The year the main window took when it opened, not today's.
 void AboutWindow::StatAppCopyright_Open(fw::Label& me) {
-  me.SetText(fw::ReplaceAll(me.Text(), u"%1"_s, fw::Str(MainWindow::SharedInstance().today.Year())));
+  const fw::String year = fw::Str(MainWindow::SharedInstance().today.Year());
+  me.SetText(fw::ReplaceAll(me.Text(), u"%1"_s, year));
 }
 
 bool AboutWindow::StatAppCopyright_MouseDown(fw::Label&, Integer, Integer) { return true; }
-void AboutWindow::StatAppCopyright_MouseUp(fw::Label&, Integer, Integer) { fw::ShowURL(AuthorPage()); }
-void AboutWindow::StatAppCopyright_MouseEnter(fw::Label& me) {
-  me.SetMouseCursor(fw::MouseCursor::kFingerPointer);
+void AboutWindow::StatAppCopyright_MouseUp(fw::Label&, Integer, Integer) {
+  fw::ShowURL(AuthorPage());
 }
-void AboutWindow::StatAppCopyright_MouseExit(fw::Label& me) {
-  me.SetMouseCursor(fw::MouseCursor::kStandardPointer);
-}
+void AboutWindow::StatAppCopyright_MouseEnter(fw::Label& me) { me.SetMouseCursor(kHand); }
+void AboutWindow::StatAppCopyright_MouseExit(fw::Label& me) { me.SetMouseCursor(kArrow); }
 
 bool AboutWindow::StatAppCreator_MouseDown(fw::Label&, Integer, Integer) { return true; }
-void AboutWindow::StatAppCreator_MouseUp(fw::Label&, Integer, Integer) { fw::ShowURL(CreatorPage()); }
-void AboutWindow::StatAppCreator_MouseEnter(fw::Label& me) {
-  me.SetMouseCursor(fw::MouseCursor::kFingerPointer);
+void AboutWindow::StatAppCreator_MouseUp(fw::Label&, Integer, Integer) {
+  fw::ShowURL(CreatorPage());
 }
-void AboutWindow::StatAppCreator_MouseExit(fw::Label& me) {
-  me.SetMouseCursor(fw::MouseCursor::kStandardPointer);
-}
+void AboutWindow::StatAppCreator_MouseEnter(fw::Label& me) { me.SetMouseCursor(kHand); }
+void AboutWindow::StatAppCreator_MouseExit(fw::Label& me) { me.SetMouseCursor(kArrow); }
 
 bool AboutWindow::CreatorLogo_MouseDown(fw::Canvas&, Integer, Integer) { return true; }
-void AboutWindow::CreatorLogo_MouseUp(fw::Canvas&, Integer, Integer) { fw::ShowURL(CreatorPage()); }
-void AboutWindow::CreatorLogo_MouseEnter(fw::Canvas& me) {
-  me.SetMouseCursor(fw::MouseCursor::kFingerPointer);
+void AboutWindow::CreatorLogo_MouseUp(fw::Canvas&, Integer, Integer) {
+  fw::ShowURL(CreatorPage());
 }
-void AboutWindow::CreatorLogo_MouseExit(fw::Canvas& me) {
-  me.SetMouseCursor(fw::MouseCursor::kStandardPointer);
-}
+void AboutWindow::CreatorLogo_MouseEnter(fw::Canvas& me) { me.SetMouseCursor(kHand); }
+void AboutWindow::CreatorLogo_MouseExit(fw::Canvas& me) { me.SetMouseCursor(kArrow); }
 
 // --- window events and menus ---------------------------------------------
 

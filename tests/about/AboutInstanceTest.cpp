@@ -25,7 +25,9 @@ int OpenAboutWindows() {
   return n;
 }
 
-fw::MenuItem& Item(const char* name) { return *MenuBar1::SharedInstance().FindItem(QString::fromUtf8(name)); }
+fw::MenuItem& Item(const char* name) {
+  return *MenuBar1::SharedInstance().FindItem(QString::fromUtf8(name));
+}
 
 TEST_F(AboutInstance, TheCommandShowsTheOpenWindowAgainWhicheverWindowIsInFront) {
   AboutWindow& first = OpenAbout();
