@@ -9,7 +9,7 @@
 #include "framework/Menu.h"
 #include "mainwindow/MainWindow.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::Integer;
 
 namespace {

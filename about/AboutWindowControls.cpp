@@ -5,7 +5,7 @@
 #include "about/CreatorLogo.h"
 #include "app/Author.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 using fw::ControlClass;
 using fw::ControlDecl;
 

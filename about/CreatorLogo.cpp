@@ -1,6 +1,6 @@
 #include "about/CreatorLogo.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 const fw::Picture& creator_logo() {
   static const fw::Picture logo = fw::Picture::OpenFromApp(u"about/CreatorLogo.png"_s);

@@ -1,6 +1,6 @@
 #include "about/VersionText.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 fw::String VersionText(fw::Integer major, fw::Integer minor, fw::Integer bug) {
   fw::String text = u"v"_s + fw::Str(major) + u"."_s + fw::Str(minor);

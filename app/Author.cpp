@@ -1,6 +1,6 @@
 #include "app/Author.h"
 
-using namespace Qt::StringLiterals;
+using namespace fw::literals;
 
 fw::String AuthorName() { return u"Klangbuch"_s; }
 
