@@ -1,5 +1,7 @@
 #include "printing/Printout.h"
 
+#include "app/Author.h"
+
 using namespace fw::literals;
 
 namespace {
@@ -47,6 +49,6 @@ void PrintedPages::Footer(fw::Integer baseline, const fw::String& font, const fw
     g_.TextFont = font;
     g_.Italic = true;
   }
-  g_.DrawString(u"Gedruckt mit Klangbuch \u2013 www.klangbuch.de/software"_s, kLeft, baseline, 0,
-                false);
+  // The credit names the author's site, as the About window does.
+  g_.DrawString(u"Gedruckt mit Klangbuch \u2013 "_s + AuthorDomain(), kLeft, baseline, 0, false);
 }

@@ -14,7 +14,7 @@ using klangbuch_test::Recording;
 
 namespace {
 
-const QString kFooter = u"Gedruckt mit Klangbuch – www.klangbuch.de/software"_s;
+const QString kFooter = u"Gedruckt mit Klangbuch – klangbuch.example.org"_s;
 const QStringList kLabels{u"Titel:"_s,     u"Interpret:"_s, u"System:"_s,  u"Format:"_s,
                           u"Ort:"_s,       u"Redaktion:"_s, u"Technik:"_s, u"1. Schnitt:"_s,
                           u"Fertig am:"_s, u"Backup:"_s,    u"Bemerkung:"_s};

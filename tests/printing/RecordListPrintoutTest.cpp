@@ -12,7 +12,7 @@ using klangbuch_test::Recording;
 
 namespace {
 
-const QString kFooter = u"Gedruckt mit Klangbuch – www.klangbuch.de/software"_s;
+const QString kFooter = u"Gedruckt mit Klangbuch – klangbuch.example.org"_s;
 const QString kTitle = u"Liste der Aufnahmen, Stand 15.06.26"_s;
 
 struct Drawn {
