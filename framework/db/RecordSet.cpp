@@ -99,7 +99,7 @@ const RecordSet::Cell& RecordSet::cell(int column) const {
 }
 
 String RecordSet::text(const Cell& c) const {
-  return String::fromUtf8(text_.data() + c.payload, qsizetype(c.length));
+  return db::TextFromUtf8(text_.data() + c.payload, qsizetype(c.length));
 }
 
 bool RecordSet::IsEOF() const { return row_ >= rows_; }

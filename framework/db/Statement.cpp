@@ -1,5 +1,7 @@
 #include "framework/db/Statement.h"
 
+#include <QStringDecoder>
+
 #include <strings.h>
 
 namespace fw::db {
@@ -9,6 +11,15 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == ';'; }
 
 }  // namespace
+
+String TextFromUtf8(const char* bytes, qsizetype length) {
+  // Most texts do not start with one: Qt's fast path for those.
+  if (length < 3 || QByteArrayView(bytes, 3) != QByteArrayView("\xEF\xBB\xBF"))
+    return String::fromUtf8(bytes, length);
+  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                     QStringConverter::Flag::ConvertInitialBom);
+  return decoder(QByteArrayView(bytes, length));
+}
 
 String QuoteIdentifier(const String& name) {
   String quoted = name;

@@ -22,6 +22,10 @@ String QuoteIdentifier(const String& name);
 // second statement follows the one SQLite prepared.
 bool OnlyBlanksFollow(const char* p, const char* end);
 
+// A stored text from its UTF-8 bytes. Unlike QString::fromUtf8, a U+FEFF
+// at its start is kept: it is part of the value, not a byte-order mark.
+String TextFromUtf8(const char* bytes, qsizetype length);
+
 // A column declared BOOLEAN (or BOOL) reads back as "true"/"false".
 bool IsBooleanDeclaration(const char* declaredType);
 

@@ -1,6 +1,7 @@
 #include "framework/db/UnicodeUpper.h"
 
 #include "framework/String.h"
+#include "framework/db/Statement.h"
 
 #include <sqlite3.h>
 
@@ -18,7 +19,7 @@ void Upper(sqlite3_context* context, int, sqlite3_value** args) {
     return;
   }
   const QByteArray upper =
-      Uppercase(String::fromUtf8(text, sqlite3_value_bytes(args[0]))).toUtf8();
+      Uppercase(TextFromUtf8(text, sqlite3_value_bytes(args[0]))).toUtf8();
   sqlite3_result_text(context, upper.constData(), int(upper.size()), SQLITE_TRANSIENT);
 }
 

@@ -73,6 +73,8 @@ MainWindow& OpenMainWindow() {
 
 QString PrefsPath() { return TheFolders().prefs.filePath(QStringLiteral("Klangbuch Prefs")); }
 
+QString ScratchPath(const QString& name) { return TheFolders().program.filePath(name); }
+
 void Require(bool holds, const char* what, const QString& detail) {
   if (holds) return;
   std::fprintf(stderr, "property broken: %s\n%s\n", what, detail.toUtf8().constData());

@@ -19,6 +19,9 @@ MainWindow& OpenMainWindow();
 // The path of "Klangbuch Prefs" in that preferences folder.
 QString PrefsPath();
 
+// A path for a file of the target's own, in the program's temporary folder.
+QString ScratchPath(const QString& name);
+
 // Ends the process with a message when a promised property does not hold;
 // libFuzzer keeps the input as a crash.
 void Require(bool holds, const char* what, const QString& detail = QString());

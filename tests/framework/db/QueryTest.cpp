@@ -210,5 +210,15 @@ TEST_F(RecordingsTest, UpperKeepsNullAndNumbers) {
   EXPECT_EQ(scalar(QStringLiteral("SELECT upper(12)")), QStringLiteral("12"));
 }
 
+// A text that starts with U+FEFF (a line of an imported file may) keeps it:
+// it is a character of the value, not a byte-order mark to drop.
+TEST_F(RecordingsTest, ATextStartingWithFeffReadsBackWhole) {
+  const String text = QChar(0xFEFF) + QStringLiteral("ä");
+  insert({{"Titel", text}});
+  EXPECT_EQ(column(QStringLiteral("SELECT Titel FROM Aufnahmen")), text);
+  EXPECT_EQ(column(QStringLiteral("SELECT upper(Titel) FROM Aufnahmen")),
+            QChar(0xFEFF) + QStringLiteral("Ä"));
+}
+
 }  // namespace
 }  // namespace fw::test
