@@ -77,7 +77,10 @@ void AppendFlag(String& condition, const String& term) {
 }  // namespace
 
 void SearchWindow::BuildSearchString() {
-  const String t = App::EscapeSQLData(fw::Uppercase(SearchFor().Text()));
+  // A U+0000 would end the statement's text for the engine and leave the
+  // literal open: it goes in as char(0), joined to the literal's pieces.
+  const String t = fw::ReplaceAll(App::EscapeSQLData(fw::Uppercase(SearchFor().Text())),
+                                  fw::Chr(0), u"' || char(0) || '"_s);
   String condition;
   const TextColumn* column = RowFor(kTextColumns, SearchBy().Text());
   const Match* match = RowFor(kMatches, SearchOption().Text());

@@ -167,4 +167,20 @@ TEST_F(SearchFixture, ControlsNoUserCanLeaveSoGiveNoTermInsteadOfBrokenSql) {
   EXPECT_EQ(w.filter, QStringLiteral(" Surr"));
 }
 
+// A U+0000 in the search text (pasted, say) would cut the statement short
+// for the engine.
+TEST_F(SearchFixture, AZeroCharacterInTheTextIsSearchedForAsOne) {
+  SearchWindow& w = Open();
+  Set(w, {.by = "Interpret", .option = "ist genau"});
+  w.SearchFor().SetText(QStringLiteral("o'") + QChar(0) + QStringLiteral("x"));
+  w.BuildSearchString();
+  EXPECT_EQ(w.filter, QStringLiteral("upper(Interpret) = 'O''' || char(0) || 'X'"));
+  main->UpdateRecList();
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(ListedIds(), std::vector<int>());
+  Exec("UPDATE Aufnahmen SET Interpret = 'o''' || char(0) || 'x' WHERE ID = 2");
+  main->UpdateRecList();
+  EXPECT_EQ(ListedIds(), std::vector<int>{2});
+}
+
 }  // namespace
