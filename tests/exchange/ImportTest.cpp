@@ -28,6 +28,8 @@ struct ImportCase {
   int result;
   StoredRows rows;
 };
+// The case's name in ctest's listing, not its bytes.
+void PrintTo(const ImportCase& c, std::ostream* os) { *os << c.name; }
 
 class ImportFileTest : public ExchangeFixture, public ::testing::WithParamInterface<ImportCase> {};
 
