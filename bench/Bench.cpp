@@ -4,9 +4,7 @@
 // sqlite3 shell on the same file.
 
 #include "app/App.h"
-#include "app/Startup.h"
 #include "bench/BenchSetting.h"
-#include "bench/RecordingsFile.h"
 #include "bench/Timing.h"
 #include "mainwindow/MainWindow.h"
 #include "search/SearchWindow.h"
@@ -62,28 +60,16 @@ double PeakMegabytes() {
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
   BenchSetting setting;
-  QTemporaryDir& programDir = setting.programDir;
   fw::ScriptedDialogs& dialogs = setting.dialogs;
 
-  const QString file = programDir.filePath(u"recordings.rsd"_s);
-  fw::String error;
-  const double writing = Milliseconds([&] {
-    if (!WriteRecordingsFile(file, count, error)) {
-      std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file), qPrintable(error));
-      std::exit(1);
-    }
-  });
+  QString file;
+  const double writing = Milliseconds([&] { file = setting.WriteCatalogue(count); });
 
   const char* build = kBuildName;
   std::printf("Klangbuch record list and search, %d recordings (%s build, offscreen)\n", count, build);
   Line("writing the file (not a target)", writing);
 
-  const double startup = Milliseconds([&] {
-    fw::RuntimeInit(argc, argv);
-    InitApplication();
-    fw::RunFrameworkInitialization(&OnFrameworkInitialized);
-    LetTheViewCatchUp();
-  });
+  const double startup = Milliseconds([&] { BenchSetting::StartProgram(argc, argv); });
   MainWindow& mw = MainWindow::SharedInstance();
   fw::Listbox& list = mw.RecList();
   if (list.ListCount() != count) {

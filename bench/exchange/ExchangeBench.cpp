@@ -4,9 +4,7 @@
 // tab-separated output and its .import in tab mode of the same data.
 
 #include "app/App.h"
-#include "app/Startup.h"
 #include "bench/BenchSetting.h"
-#include "bench/RecordingsFile.h"
 #include "exchange/Import.h"
 #include "mainwindow/MainWindow.h"
 
@@ -16,7 +14,6 @@
 #include "framework/testsupport/ScriptedDialogs.h"
 #include "framework/testsupport/TestRuntime.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -88,13 +85,8 @@ int main(int argc, char** argv) {
   QTemporaryDir& programDir = setting.programDir;
   fw::ScriptedDialogs& dialogs = setting.dialogs;
 
-  const QString catalogue = programDir.filePath(u"recordings.rsd"_s);
-  fw::String error;
-  if (!WriteRecordingsFile(catalogue, count, error)) Fail(error);
-  fw::RuntimeInit(argc, argv);
-  InitApplication();
-  fw::RunFrameworkInitialization(&OnFrameworkInitialized);
-  QCoreApplication::processEvents();
+  const QString catalogue = setting.WriteCatalogue(count);
+  BenchSetting::StartProgram(argc, argv);
   MainWindow& mw = MainWindow::SharedInstance();
 
   const char* build = kBuildName;

@@ -5,9 +5,7 @@
 // the PDF at that path.
 
 #include "app/App.h"
-#include "app/Startup.h"
 #include "bench/BenchSetting.h"
-#include "bench/RecordingsFile.h"
 #include "bench/Timing.h"
 #include "mainwindow/MainWindow.h"
 
@@ -16,7 +14,6 @@
 #include "framework/testsupport/RecordingSurface.h"
 #include "framework/testsupport/ScriptedDialogs.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -43,15 +40,8 @@ int main(int argc, char** argv) {
   BenchSetting setting;
   fw::ScriptedDialogs& dialogs = setting.dialogs;
 
-  fw::String error;
-  if (!WriteRecordingsFile(setting.programDir.filePath(u"recordings.rsd"_s), count, error)) {
-    std::fprintf(stderr, "cannot write the recordings: %s\n", qPrintable(error));
-    return 1;
-  }
-  fw::RuntimeInit(argc, argv);
-  InitApplication();
-  fw::RunFrameworkInitialization(&OnFrameworkInitialized);
-  QCoreApplication::processEvents();
+  setting.WriteCatalogue(count);
+  BenchSetting::StartProgram(argc, argv);
   MainWindow& mw = MainWindow::SharedInstance();
   fw::PrinterSetup& setup = *App::SharedInstance().p;
 
