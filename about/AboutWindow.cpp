@@ -113,9 +113,7 @@ void AboutWindow::StatAppCreator_MouseEnter(fw::Label& me) { me.SetMouseCursor(k
 void AboutWindow::StatAppCreator_MouseExit(fw::Label& me) { me.SetMouseCursor(kArrow); }
 
 bool AboutWindow::CreatorLogo_MouseDown(fw::Canvas&, Integer, Integer) { return true; }
-void AboutWindow::CreatorLogo_MouseUp(fw::Canvas&, Integer, Integer) {
-  fw::ShowURL(CreatorPage());
-}
+void AboutWindow::CreatorLogo_MouseUp(fw::Canvas&, Integer, Integer) { fw::ShowURL(CreatorPage()); }
 void AboutWindow::CreatorLogo_MouseEnter(fw::Canvas& me) { me.SetMouseCursor(kHand); }
 void AboutWindow::CreatorLogo_MouseExit(fw::Canvas& me) { me.SetMouseCursor(kArrow); }
 

@@ -26,6 +26,7 @@ std::vector<ControlDecl> BuildDeclaration() {
   using fw::Align;
   constexpr unsigned kLB = fw::kLockLeft | fw::kLockBottom;
 
+  // clang-format off
   return {
       {.cls = kLabel, .name = u"StatAppName"_s, .left = 57, .top = 20, .width = 244,
        .height = 16, .tabIndex = 0, .text = u"Klangbuch"_s, .bold = true, .fontSize = 14,
@@ -45,6 +46,7 @@ std::vector<ControlDecl> BuildDeclaration() {
        .height = 64, .locks = kLB, .tabIndex = 5, .tabStop = false, .acceptFocus = false,
        .backdrop = creator_logo()},
   };
+  // clang-format on
 }
 
 }  // namespace

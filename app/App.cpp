@@ -93,16 +93,14 @@ bool App::AppAbout_Action() {
 }
 
 void App::DisplayDatabaseError(bool rollback) {
-  fw::MsgBox(u"Database Error: "_s + fw::Str(KlangDB->ErrorCode()) + EndOfLine +
-             EndOfLine + KlangDB->ErrorMessage() + EndOfLine +
+  fw::MsgBox(u"Database Error: "_s + fw::Str(KlangDB->ErrorCode()) + EndOfLine + EndOfLine +
+             KlangDB->ErrorMessage() + EndOfLine +
              u"Prüfen Sie bei einer Suchanfrage ggf. die SQL-Query"_s + EndOfLine +
              u"Im Expert Modus"_s);
   if (rollback) KlangDB->Rollback();
 }
 
-String App::EscapeSQLData(const String& s) {
-  return fw::ReplaceAll(s, u"'"_s, u"''"_s);
-}
+String App::EscapeSQLData(const String& s) { return fw::ReplaceAll(s, u"'"_s, u"''"_s); }
 
 // Converts between the stored form (YYYY-MM-DD) and the shown form
 // (dd.MM.yyyy). Only a text that has exactly the expected shape and names a

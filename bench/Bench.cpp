@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
   const double writing = Milliseconds([&] { file = setting.WriteCatalogue(count); });
 
   const char* build = kBuildName;
-  std::printf("Klangbuch record list and search, %d recordings (%s build, offscreen)\n", count, build);
+  std::printf("Klangbuch record list and search, %d recordings (%s build, offscreen)\n", count,
+              build);
   Line("writing the file (not a target)", writing);
 
   const double startup = Milliseconds([&] { BenchSetting::StartProgram(argc, argv); });
@@ -91,14 +92,15 @@ int main(int argc, char** argv) {
   std::unique_ptr<fw::RecordSet> rs;
   Line("  of it: SQLSelect", Milliseconds([&] { rs = db.SQLSelect(mw.sql); }));
   mw.SortOnOpen().SetValue(false);
-  Line("  of it: PopulateListBox without sort", Milliseconds([&] { mw.PopulateListBox(list, *rs); }));
+  Line("  of it: PopulateListBox without sort",
+       Milliseconds([&] { mw.PopulateListBox(list, *rs); }));
   rs->Close();
   mw.SortOnOpen().SetValue(true);
   LetTheViewCatchUp();
   Line("  of it: date sort", Milliseconds([&] { mw.ApplyOptionSort(list); }));
 
-  const char* const columns[] = {"ID", "Datum (descending)", "Titel", "Interpret",
-                                 "Redaktion", "Prod.Nr.", "Ort"};
+  const char* const columns[] = {"ID",        "Datum (descending)", "Titel", "Interpret",
+                                 "Redaktion", "Prod.Nr.",           "Ort"};
   // Each re-sort starts from the order of another column, as a click on a
   // heading does.
   const auto sortBy = [&](fw::Integer column) {

@@ -14,31 +14,36 @@ namespace {
 
 // The table exactly as the program creates it.
 const std::array kTitleStarts = {
-    u"Die Zauberflöte"_s, u"Märchen vom Glück"_s, u"Hörspiel: Der Schüler"_s,
-    u"Lieder für Chor"_s, u"Klaviersonate"_s,     u"Fröhliche Weihnacht"_s,
-    u"Übergänge"_s,       u"Nachtmusik"_s,        u"Grüße aus Österreich"_s,
+    u"Die Zauberflöte"_s, u"Märchen vom Glück"_s,   u"Hörspiel: Der Schüler"_s,
+    u"Lieder für Chor"_s, u"Klaviersonate"_s,       u"Fröhliche Weihnacht"_s,
+    u"Übergänge"_s,       u"Nachtmusik"_s,          u"Grüße aus Österreich"_s,
     u"Streichquartett"_s, u"Lesung: Effi Briest"_s, u"Jazz im Studio"_s,
-    u"Orgelvesper"_s,     u"Kinderfunk"_s,        u"Straßenmusik"_s};
-const std::array kTitleEnds = {u""_s,          u" (Teil 1)"_s, u" (Teil 2)"_s, u" – live"_s,
-                               u" op. 27"_s,   u", 2. Satz"_s, u" Nr. 5"_s,    u" für Bläser"_s};
-const std::array kFirstNames = {u"Jürgen"_s, u"Clara"_s, u"Björn"_s,   u"Käthe"_s, u"Günter"_s,
-                                u"Ulrike"_s, u"Jörg"_s,  u"Sophie"_s,  u"Mats"_s,  u"Hannelore"_s};
-const std::array kLastNames = {u"Müller"_s,  u"Schäfer"_s, u"Köhler"_s, u"Weiß"_s,
-                               u"Böhm"_s,    u"Krüger"_s,  u"Hoffmann"_s, u"Groß"_s,
-                               u"Lübke"_s,   u"Zöllner"_s, u"Becker"_s,   u"Fuchs"_s};
+    u"Orgelvesper"_s,     u"Kinderfunk"_s,          u"Straßenmusik"_s};
+const std::array kTitleEnds = {u""_s,        u" (Teil 1)"_s, u" (Teil 2)"_s, u" – live"_s,
+                               u" op. 27"_s, u", 2. Satz"_s, u" Nr. 5"_s,    u" für Bläser"_s};
+const std::array kFirstNames = {u"Jürgen"_s, u"Clara"_s, u"Björn"_s,  u"Käthe"_s, u"Günter"_s,
+                                u"Ulrike"_s, u"Jörg"_s,  u"Sophie"_s, u"Mats"_s,  u"Hannelore"_s};
+const std::array kLastNames = {u"Müller"_s, u"Schäfer"_s, u"Köhler"_s,   u"Weiß"_s,
+                               u"Böhm"_s,   u"Krüger"_s,  u"Hoffmann"_s, u"Groß"_s,
+                               u"Lübke"_s,  u"Zöllner"_s, u"Becker"_s,   u"Fuchs"_s};
 const std::array kEnsembles = {u"Kölner Kammerchor"_s, u"Ensemble Übermut"_s,
                                u"Gürzenich-Quartett"_s, u"Rundfunkchor Lübeck"_s};
-const std::array kRedaktionen = {u"WDR 3"_s,  u"NDR Kultur"_s, u"Deutschlandfunk"_s,
-                                 u"BR-Klassik"_s, u"SWR2"_s,   u"hr2"_s,
-                                 u"Verlag Müller & Söhne"_s, u"Hörbuch Hamburg"_s};
-const std::array kOrte = {u"Köln"_s,    u"München"_s, u"Düsseldorf"_s, u"Lübeck"_s,
-                          u"Nürnberg"_s, u"Saarbrücken"_s, u"Göttingen"_s, u"Studio 2"_s};
-const std::array kFormate = {u"AMS"_s, u"CD"_s, u"DAT"_s, u"FS"_s, u"live"_s, u"Platte"_s, u"Band"_s};
-const std::array kSysteme = {u"Sonic"_s, u"Sequoia"_s, u"Sequoia Msp"_s, u"Radar"_s,
+const std::array kRedaktionen = {
+    u"WDR 3"_s, u"NDR Kultur"_s, u"Deutschlandfunk"_s,       u"BR-Klassik"_s,
+    u"SWR2"_s,  u"hr2"_s,        u"Verlag Müller & Söhne"_s, u"Hörbuch Hamburg"_s};
+const std::array kOrte = {u"Köln"_s,     u"München"_s,     u"Düsseldorf"_s, u"Lübeck"_s,
+                          u"Nürnberg"_s, u"Saarbrücken"_s, u"Göttingen"_s,  u"Studio 2"_s};
+const std::array kFormate = {u"AMS"_s,  u"CD"_s,     u"DAT"_s, u"FS"_s,
+                             u"live"_s, u"Platte"_s, u"Band"_s};
+const std::array kSysteme = {u"Sonic"_s,  u"Sequoia"_s,  u"Sequoia Msp"_s, u"Radar"_s,
                              u"analog"_s, u"Protools"_s, u"Sony U-Matic"_s};
-const std::array kBemerkungen = {u""_s, u""_s, u""_s, u"Mono-Archivband überspielt"_s,
+const std::array kBemerkungen = {u""_s,
+                                 u""_s,
+                                 u""_s,
+                                 u"Mono-Archivband überspielt"_s,
                                  u"Schnitt nach Rücksprache mit der Redaktion\nneu gemischt"_s,
-                                 u"Störgeräusche ab 12:30"_s, u"Fassung für Österreich"_s};
+                                 u"Störgeräusche ab 12:30"_s,
+                                 u"Fassung für Österreich"_s};
 const std::array kTechnik = {u""_s, u""_s, u"2 × AKG C414, Decca-Tree"_s, u"MS-Stereofonie"_s,
                              u"Kunstkopf"_s};
 

@@ -10,7 +10,8 @@ inline constexpr int kRuns = 3;
 inline double Milliseconds(const std::function<void()>& step) {
   const auto start = std::chrono::steady_clock::now();
   step();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
 }
 
 inline double Best(const std::function<void()>& step) {

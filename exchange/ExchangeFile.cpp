@@ -12,14 +12,22 @@ using namespace fw::literals;
 using fw::String;
 
 const std::array<ExchangeColumn, 16> ExchangeColumns = {{
-    {u"Datum", ExchangeColumn::kDate},       {u"ProdNr", ExchangeColumn::kText},
-    {u"Titel", ExchangeColumn::kText},       {u"Redaktion", ExchangeColumn::kText},
-    {u"Format", ExchangeColumn::kText},      {u"Interpret", ExchangeColumn::kText},
-    {u"Ort", ExchangeColumn::kText},         {u"Schnitt", ExchangeColumn::kDate},
-    {u"Fertig", ExchangeColumn::kDate},      {u"Backup", ExchangeColumn::kText},
-    {u"BackupDat", ExchangeColumn::kDate},   {u"BelegCD", ExchangeColumn::kBoolean},
-    {u"Bemerkung", ExchangeColumn::kText},   {u"System", ExchangeColumn::kText},
-    {u"Surr", ExchangeColumn::kBoolean},     {u"Technik", ExchangeColumn::kText},
+    {u"Datum", ExchangeColumn::kDate},
+    {u"ProdNr", ExchangeColumn::kText},
+    {u"Titel", ExchangeColumn::kText},
+    {u"Redaktion", ExchangeColumn::kText},
+    {u"Format", ExchangeColumn::kText},
+    {u"Interpret", ExchangeColumn::kText},
+    {u"Ort", ExchangeColumn::kText},
+    {u"Schnitt", ExchangeColumn::kDate},
+    {u"Fertig", ExchangeColumn::kDate},
+    {u"Backup", ExchangeColumn::kText},
+    {u"BackupDat", ExchangeColumn::kDate},
+    {u"BelegCD", ExchangeColumn::kBoolean},
+    {u"Bemerkung", ExchangeColumn::kText},
+    {u"System", ExchangeColumn::kText},
+    {u"Surr", ExchangeColumn::kBoolean},
+    {u"Technik", ExchangeColumn::kText},
 }};
 
 namespace {
@@ -36,9 +44,8 @@ const std::array<String, 16>& ColumnNames() {
 
 String ExchangeValue(const String& value) {
   // Most values hold none of the three: handed on as they are, uncopied.
-  const bool plain = std::none_of(value.begin(), value.end(), [](auto c) {
-    return c == u'\n' || c == u'\r' || c == u'\t';
-  });
+  const bool plain = std::none_of(value.begin(), value.end(),
+                                  [](auto c) { return c == u'\n' || c == u'\r' || c == u'\t'; });
   if (plain) return value;
   String v = fw::ReplaceAll(value, u"\r\n"_s, u"||"_s);
   v = fw::ReplaceAll(v, fw::Chr(13), u"||"_s);
@@ -67,13 +74,12 @@ bool WriteExchangeFile(fw::RecordSet& rs, const fw::FolderItem& file) {
   return out->Close();
 }
 
-fw::DatabaseRecord ExchangeRecord(const String& line, const String& separator,
-                                  fw::Integer count) {
+fw::DatabaseRecord ExchangeRecord(const String& line, const String& separator, fw::Integer count) {
   const String text = fw::ReplaceAll(line, u"||"_s, fw::Chr(10));
   fw::DatabaseRecord record;
   const std::vector<String> fields = fw::Fields(text, separator);
-  for (fw::Integer i = 0; i < count && i < fw::Integer(fields.size()) &&
-                          i < fw::Integer(ExchangeColumns.size());
+  for (fw::Integer i = 0;
+       i < count && i < fw::Integer(fields.size()) && i < fw::Integer(ExchangeColumns.size());
        ++i) {
     const String& field = fields[i];
     const ExchangeColumn& column = ExchangeColumns[i];

@@ -13,9 +13,9 @@
 // a database failure (begin, an insert, the commit) reported through
 // `reportDatabaseError` while the connection's Error still tells it, and
 // nothing stored; its argument is true when the import's transaction is
-// open and is to be rolled back with the report. Otherwise nothing is stored and the result is the 1-based
-// number of the first line that is not valid UTF-8 or whose field count at
-// `separator` is neither 15 nor 16, or 1 when the file cannot be opened.
+// open and is to be rolled back with the report. Otherwise nothing is stored and the result is the
+// 1-based number of the first line that is not valid UTF-8 or whose field count at `separator` is
+// neither 15 nor 16, or 1 when the file cannot be opened.
 fw::Integer ImportExchangeFile(fw::SQLiteDatabase& db, const fw::FolderItem& file,
                                const fw::String& separator,
                                const std::function<void(bool rollback)>& reportDatabaseError);

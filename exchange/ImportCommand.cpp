@@ -61,9 +61,8 @@ bool MainWindow::FileImportData_Action() {
   if (!file) return true;
   const fw::Integer n = App::SharedInstance().ImportData(*file, fw::Chr(9));
   if (n != 0) {
-    fw::MsgBox(u"Es konnten keine Daten importiert werden"_s + EndOfLine +
-               u"Fehler in Zeile: "_s + fw::Str(n) + EndOfLine +
-               u"Es sind nicht die erforderlichen Felder vorhanden."_s);
+    fw::MsgBox(u"Es konnten keine Daten importiert werden"_s + EndOfLine + u"Fehler in Zeile: "_s +
+               fw::Str(n) + EndOfLine + u"Es sind nicht die erforderlichen Felder vorhanden."_s);
     return true;
   }
   UpdateRecList();

@@ -15,8 +15,18 @@
 namespace fw {
 
 enum class ControlClass {
-  kTabPanel, kListbox, kLabel, kGroupBox, kCheckBox, kPopupMenu, kBevelButton,
-  kTextField, kPushButton, kTextArea, kDisclosureTriangle, kCanvas
+  kTabPanel,
+  kListbox,
+  kLabel,
+  kGroupBox,
+  kCheckBox,
+  kPopupMenu,
+  kBevelButton,
+  kTextField,
+  kPushButton,
+  kTextArea,
+  kDisclosureTriangle,
+  kCanvas
 };
 
 enum Lock : unsigned { kLockLeft = 1, kLockTop = 2, kLockRight = 4, kLockBottom = 8 };
@@ -33,14 +43,14 @@ struct ControlDecl {
   int index = -1;  // member index of a control array; -1 for a plain control
   int left = 0, top = 0, width = 0, height = 0;
   String parent{};  // containing control ("" for the window)
-  int page = 0;    // tab page from 1 within the parent's tab panel; 0 none
+  int page = 0;     // tab page from 1 within the parent's tab panel; 0 none
   unsigned locks = kLT;
-  int tabIndex = -1;     // focus order among the controls of one parent
-  bool tabStop = true;   // false: the Tab key passes it by (click focus)
-  bool acceptFocus = true;  // false: never takes the focus
-  String text{};   // caption, label or field text ("\r" is a line break)
+  int tabIndex = -1;            // focus order among the controls of one parent
+  bool tabStop = true;          // false: the Tab key passes it by (click focus)
+  bool acceptFocus = true;      // false: never takes the focus
+  String text{};                // caption, label or field text ("\r" is a line break)
   std::vector<String> items{};  // pop-up entries, list headings, tab pages
-  int listIndex = -1;         // selected entry / shown page
+  int listIndex = -1;           // selected entry / shown page
   bool enabled = true;
   bool checked = false;
   bool defaultButton = false;  // pushed by Return/Enter
@@ -48,20 +58,20 @@ struct ControlDecl {
   bool readOnly = false;
   bool multiline = false;
   bool bold = false;
-  int fontSize = 0;            // design points (pixels, as the geometry); 0 the platform's default
-  unsigned textColor = 0;      // 0xRRGGBB; 0 the platform's default
+  int fontSize = 0;        // design points (pixels, as the geometry); 0 the platform's default
+  unsigned textColor = 0;  // 0xRRGGBB; 0 the platform's default
   Align alignment = Align::kDefault;
   // Listbox
   int columnCount = 1;
   bool hasHeading = false;
-  String columnWidths{};       // "0, 75, 180, *"
+  String columnWidths{};  // "0, 75, 180, *"
   int headingIndex = -1;
-  int selectionType = 0;       // 0 single, 1 multiple
+  int selectionType = 0;  // 0 single, 1 multiple
   bool columnsResizable = false;
   // Last, so the tables above keep their designated-initialiser order.
   bool visible = true;
-  String helpTag{};            // shown as a tooltip
-  Picture backdrop{};          // Canvas: set before the other design values
+  String helpTag{};    // shown as a tooltip
+  Picture backdrop{};  // Canvas: set before the other design values
 };
 
 }  // namespace fw

@@ -232,7 +232,7 @@ class PopupMenu : public RectControl {
   void SetListIndex(Integer index);  // out of range selects nothing
   String Text() const;               // the selected entry, "" for none
   QWidget* widget() const override;
-  std::function<void()> Change;      // when the index really changes
+  std::function<void()> Change;  // when the index really changes
 
  private:
   struct Impl;

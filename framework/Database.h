@@ -100,13 +100,13 @@ class RecordSet {
 
   SQLiteDatabase* db_;
   std::vector<String> names_;
-  std::vector<bool> boolean_;  // column declared boolean
+  std::vector<bool> boolean_;    // column declared boolean
   std::vector<String> origins_;  // the table column each one reads, "" if none
   String database_, table_;      // the one table all columns read, for Update
   std::vector<Cell> cells_;      // row after row
   std::string text_;
   std::vector<DatabaseField> fields_;
-  std::vector<Cell> pending_;    // the edited values of the current row
+  std::vector<Cell> pending_;  // the edited values of the current row
   std::vector<bool> changed_;
   size_t columns_ = 0;
   size_t rows_ = 0;

@@ -40,8 +40,7 @@ class DialogSeam {
   // A save dialog with a prompt, suggesting `defaultName`, modal within
   // `parent` (nullptr: the application); nullopt when cancelled.
   virtual std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
-                                             const String& defaultName,
-                                             const Window* parent) = 0;
+                                             const String& defaultName, const Window* parent) = 0;
   // The page setup dialog editing `setup`; true when confirmed.
   virtual bool PageSetupDialog(PrinterSetup& setup) = 0;
   // The print dialog for `setup` within `parent` (may be nullptr): the
@@ -69,10 +68,10 @@ struct MessageDialogButton {
 class MessageDialog {
  public:
   MessageDialog();
-  String Message;      // the headline
-  String Explanation;  // the text below it
-  MessageDialogButton ActionButton;    // "OK", visible
-  MessageDialogButton CancelButton;    // "Abbrechen", hidden
+  String Message;                             // the headline
+  String Explanation;                         // the text below it
+  MessageDialogButton ActionButton;           // "OK", visible
+  MessageDialogButton CancelButton;           // "Abbrechen", hidden
   MessageDialogButton AlternateActionButton;  // hidden
   // The pressed button (one of the three members above).
   const MessageDialogButton& ShowModal();

@@ -50,11 +50,11 @@ class Listbox : public RectControl {
   String Cell(Integer row, Integer column) const;  // "" out of range
   void SetCell(Integer row, Integer column, const String& text);
 
-  Integer ListIndex() const;           // -1 when nothing is selected
-  void SetListIndex(Integer row);      // out of range selects nothing
+  Integer ListIndex() const;       // -1 when nothing is selected
+  void SetListIndex(Integer row);  // out of range selects nothing
   bool Selected(Integer row) const;
   void SetSelected(Integer row, bool selected);
-  Integer SelectionType() const;       // 0 single, 1 multiple
+  Integer SelectionType() const;  // 0 single, 1 multiple
   void SetSelectionType(Integer type);
 
   Integer ScrollPosition() const;

@@ -108,7 +108,8 @@ class Graphics {
   // of 0 draws each line whole; otherwise a line wider than it is broken
   // at blanks into more lines, or, with condense, shortened with "…" to
   // fit on its one line.
-  void DrawString(const String& text, Integer x, Integer y, Integer wrap = 0, bool condense = false);
+  void DrawString(const String& text, Integer x, Integer y, Integer wrap = 0,
+                  bool condense = false);
   // Ends the page; the following drawing goes to a new one.
   void NextPage();
 
@@ -116,8 +117,7 @@ class Graphics {
   TextStyle Style() const;
   bool Started();
   String Condensed(const TextStyle& style, const String& line, double wrap);
-  void DrawWrapped(const TextStyle& style, const String& line, Integer x, Integer& y,
-                   Integer wrap);
+  void DrawWrapped(const TextStyle& style, const String& line, Integer x, Integer& y, Integer wrap);
 
   std::unique_ptr<PageSurface> surface_;
   enum class Job { kNotBegun, kRunning, kFailed } job_ = Job::kNotBegun;

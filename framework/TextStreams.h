@@ -24,11 +24,11 @@ class TextInputStream {
   static std::unique_ptr<TextInputStream> Open(const FolderItem& f);
   ~TextInputStream();
 
-  String ReadLine();   // the next line without its line end; "" at the end
+  String ReadLine();  // the next line without its line end; "" at the end
   // False when the line ReadLine returned last was not valid UTF-8 (the
   // decoder put U+FFFD where its bad bytes were).
   bool LastLineIsValid() const { return lastLineValid_; }
-  bool IsEOF();        // true once every line has been read
+  bool IsEOF();             // true once every line has been read
   String Encoding() const;  // "UTF-8"
   void Close();
 

@@ -92,9 +92,9 @@ class Window {
   fw::MenuBar* MenuBar() const { return menuBar_; }
   void SetMenuBar(fw::MenuBar* bar);
 
-  void Show();      // shows and brings to front
+  void Show();  // shows and brings to front
   void Hide();
-  void Close();     // runs Event_Close once, then the window is gone
+  void Close();  // runs Event_Close once, then the window is gone
   bool IsVisible() const;
   bool IsClosed() const { return closed_; }
 

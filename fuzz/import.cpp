@@ -63,8 +63,7 @@ std::optional<QString> DecodeUtf8(const QByteArray& bytes) {
       if ((next & 0xC0) != 0x80) return std::nullopt;
       code = (code << 6) | (next & 0x3F);
     }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-      return std::nullopt;
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
     // By hand: the UCS-4 decoder would drop a U+FEFF at its start.
     if (QChar::requiresSurrogates(code)) {
       text += QChar(QChar::highSurrogate(code));
@@ -160,7 +159,7 @@ QString Shown(const Row& row) {
     if (!shown.isEmpty()) shown += u" | ";
     for (const char32_t c : value.toUcs4())
       shown += c >= 0x20 && c < 0x7F ? QString(QChar(char16_t(c)))
-                                      : QStringLiteral("\\u{%1}").arg(uint(c), 0, 16);
+                                     : QStringLiteral("\\u{%1}").arg(uint(c), 0, 16);
   }
   return shown;
 }
@@ -168,7 +167,8 @@ QString Shown(const Row& row) {
 void CheckStored(fw::SQLiteDatabase& db, const Expected& expected, const QString& file) {
   QString sql = QStringLiteral("SELECT *");
   for (const char* name : kColumns) sql += QStringLiteral(", typeof(%1) AS t%1").arg(name);
-  std::unique_ptr<fw::RecordSet> rs = db.SQLSelect(sql + QStringLiteral(" FROM Aufnahmen ORDER BY ID"));
+  std::unique_ptr<fw::RecordSet> rs =
+      db.SQLSelect(sql + QStringLiteral(" FROM Aufnahmen ORDER BY ID"));
   Require(rs != nullptr, "the stored rows can be read", db.ErrorMessage());
   size_t n = 0;
   for (; !rs->IsEOF(); rs->MoveNext(), ++n) {
@@ -179,8 +179,8 @@ void CheckStored(fw::SQLiteDatabase& db, const Expected& expected, const QString
       const QString name = QString::fromLatin1(kColumns[c]);
       got[c] = rs->Field(name).StringValue();
       const QString type = rs->Field(QStringLiteral("t") + name).StringValue();
-      const bool asNumber = IsDate(c) && (type == u"integer" || type == u"real") &&
-                            SameNumber(got[c], want[c]);
+      const bool asNumber =
+          IsDate(c) && (type == u"integer" || type == u"real") && SameNumber(got[c], want[c]);
       Require(got[c] == want[c] || asNumber, "each stored text is the line's",
               QStringLiteral("row %1, %2\nstored:   %3\nexpected: %4\nfile: %5")
                   .arg(n + 1)

@@ -27,9 +27,9 @@ namespace {
 
 void Store(const QByteArray& bytes) {
   QFile f(fuzz::PrefsPath());
-  fuzz::Require(f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                    f.write(bytes) == bytes.size(),
-                "the input can be stored as the preferences file");
+  fuzz::Require(
+      f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(),
+      "the input can be stored as the preferences file");
 }
 
 QByteArray DesignFile(MainWindow& w) {
@@ -61,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Store(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
   const QByteArray first = MainWindowTestAccess::Run(w);
   const QByteArray second = MainWindowTestAccess::Run(w);
-  const QString shown = QString::fromUtf8(first) + QStringLiteral("\n---\n") +
-                        QString::fromUtf8(second);
+  const QString shown =
+      QString::fromUtf8(first) + QStringLiteral("\n---\n") + QString::fromUtf8(second);
   fuzz::Require(second == AfterTheSortReaction(first),
                 "what was written reads back to the same bytes", shown);
   fuzz::Require(first.count('\r') == 9 && first.endsWith('\r') && !first.contains('\n'),

@@ -67,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (condition.isEmpty()) return 0;
   fw::SQLiteDatabase& db = *App::SharedInstance().KlangDB;
   Prepares(db, QStringLiteral("SELECT * FROM Aufnahmen WHERE ") + condition, condition);
-  Prepares(db, QStringLiteral("SELECT count(*) FROM Aufnahmen WHERE (") + condition +
-                   QStringLiteral(")"), condition);
+  Prepares(
+      db,
+      QStringLiteral("SELECT count(*) FROM Aufnahmen WHERE (") + condition + QStringLiteral(")"),
+      condition);
   return 0;
 }

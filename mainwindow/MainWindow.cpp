@@ -128,7 +128,9 @@ void MainWindow::Event_Close() {
   fw::Quit(0);
 }
 
-void MainWindow::Event_Activate() { MenuItemNamed(u"EditSelectAll"_s).SetText(u"Alle Datensätze"_s); }
+void MainWindow::Event_Activate() {
+  MenuItemNamed(u"EditSelectAll"_s).SetText(u"Alle Datensätze"_s);
+}
 
 void MainWindow::Event_EnableMenuItems() {
   MenuItemNamed(u"FileClose"_s).SetEnabled(true);

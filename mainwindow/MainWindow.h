@@ -103,8 +103,8 @@ class MainWindow : public fw::Window {
   void RecList_Change(fw::Listbox& me);
   void RecList_Open(fw::Listbox& me);
   void RecList_DoubleClick(fw::Listbox& me);
-  bool RecList_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2,
-                           fw::Integer column, fw::Integer& result);
+  bool RecList_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2, fw::Integer column,
+                           fw::Integer& result);
   // What RecList_CompareRows compares, handed to the list as its SortKey, so
   // every sort takes it once per row: the ID's number, the date's DateAsInt,
   // none for the text columns.

@@ -11,69 +11,73 @@ namespace {
 
 // The text of Label1 on the "Optionen" page.
 fw::String OptionsExplanation() {
-  return fw::Join({
-      u"In diesem Tab werden die Optionen eingestellt. Sie werden in eine Pref-Datei "
-      u"geschrieben, die im entsprechenden Ordner ist."_s,
-      u"Die popup-Menüs werden beim Laden der Datenbank ggf. ergänzt wenn der Eintrag "
-      u"nicht vorhanden ist."_s,
-  }, u"\r"_s);
+  return fw::Join(
+      {
+          u"In diesem Tab werden die Optionen eingestellt. Sie werden in eine Pref-Datei "
+          u"geschrieben, die im entsprechenden Ordner ist."_s,
+          u"Die popup-Menüs werden beim Laden der Datenbank ggf. ergänzt wenn der Eintrag "
+          u"nicht vorhanden ist."_s,
+      },
+      u"\r"_s);
 }
 
 // The import field order as the quick guide names it.
 fw::String ImportFieldOrder() {
   const std::vector<fw::String> names{
-      u"Datum"_s,   u"Prod.Nr."_s, u"Titel"_s,    u"Verlag/Red."_s, u"Tonträger"_s,
-      u"Interpret"_s, u"Ort"_s,    u"1. Schnitt"_s, u"fertig"_s,    u"Backup"_s,
-      u"Datum"_s,   u"Backup"_s,   u"Beleg-CD"_s, u"Bemerkungen"_s, u"System"_s,
-      u"Surr"_s,    u"Technik"_s,
+      u"Datum"_s,     u"Prod.Nr."_s, u"Titel"_s,      u"Verlag/Red."_s, u"Tonträger"_s,
+      u"Interpret"_s, u"Ort"_s,      u"1. Schnitt"_s, u"fertig"_s,      u"Backup"_s,
+      u"Datum"_s,     u"Backup"_s,   u"Beleg-CD"_s,   u"Bemerkungen"_s, u"System"_s,
+      u"Surr"_s,      u"Technik"_s,
   };
   return u'"' + fw::Join(names, u" ¬ "_s) + u'"';
 }
 
 // The text of TextArea1, the quick guide.
 fw::String QuickGuide() {
-  return fw::Join({
-      u"Doppelklick löscht die Reihen (wenn aktiviert)"_s,
-      u"Änderungen werden erst bei \"Update\" in die Datenbank geschrieben. "_s,
-      u"Abbrechen der Eingabe erfolgt durch eine neue Auswahl bzw. Suchanfrage."_s,
-      u"Ein neuer Datensatz wird immer am Ende eingefügt, vorgeschlagen wird das heutige "
-      u"Datum. "_s,
-      u"Es müssen mind. die Felder Datum, Titel,, Interpret, Redaktion und Ort ausgefüllt "
-      u"sein (zur Not mit Leerzeichen) und die Datumsfelder werden auf ein gültiges Format "
-      u"überprüft (TT.MM.YYYY), falls unbekannt dient \"ja\" oder \"ok\" bei \"fertig\" und "
-      u"\"Backup\" als Joker."_s,
-      u"Sortiert werden kann durch Klick auf die Titel der Spalten, bzw. bei Änderungen der "
-      u"Liste je nach Einstellung unter Optionen."_s,
-      u""_s,
-      u"Standard-Suche (Befehlstaste-F) in den vorgegebenen Feldern, zusätzlich auch nach "
-      u"Datum, als Datum wird auch das Jahr, bzw. MM.YYYY akzeptiert."_s,
-      u"Löschen einer Suchanfrage durch den Knopf \"Alle\" (Befehlstaste-A)."_s,
-      u"Im \"Expert\"-Modus können beliebige SQL-Suchen vorgenommen werden, das Programm "
-      u"gibt die Eingabe aber ungeprüft an ein SQL-Select Befehl."_s,
-      u""_s,
-      u"Die SQLite Datenbank \"recordings\" mit der Tabelle \"Aufnahmen\" muss sich im Ordner "
-      u"des Programms befinden (ggf. als Alias). Bei Windows muss sich der Ordner mit den "
-      u"dll auch dort befinden, das Programm läuft somit auch vom USB-Stick."_s,
-      u""_s,
-      u"Die Datensätze können als Textdatei mit Tab getrennten Feldern exportiert werden (es "
-      u"werden immer alle Felder, aber nur die angezeigten Datensätze exportiert)."_s,
-      u"Beim Importieren werden 16 Felder als Text-Datei mit Tab getrennt erwartet. "
-      u"Reihenfolge:"_s,
-      ImportFieldOrder(),
-      u""_s,
-      u"Im Druck gibt es zwei Optionen: Eine Liste der dargestellten Datensätze oder die "
-      u"vollständige Information einiger ausgewählter Datensätze. Dabei öffnet sich ein "
-      u"neues Fenster mit der gleichen Suchanfrage und Mehrfachauswahl."_s,
-      u""_s,
-      u"Die Spalten können in der Breite angepasst und sortiert werden."_s,
-      u"Die Option \"Lfd Nr anzeigen\" zeigt in der ersten Spalte die Datensatznummer und "
-      u"setzt die Spaltenbreite zurück."_s,
-      u"Die Option \"Selektion beibehalten\" merkt sich die letzte Auswahl."_s,
-      u"Die Vorgaben der Popup-Menüs können für neue Einträge angepasst werden. Beachten "
-      u"Sie, dass fehlende Einträge ggf. bei Bedarf aus der Datenbank ergänzt werden. Das "
-      u"Zurücksetzen der Optionen kann durch Löschen der Prefs-Datei im Preferences-Ordner "
-      u"geschehen."_s,
-  }, u"\r"_s);
+  return fw::Join(
+      {
+          u"Doppelklick löscht die Reihen (wenn aktiviert)"_s,
+          u"Änderungen werden erst bei \"Update\" in die Datenbank geschrieben. "_s,
+          u"Abbrechen der Eingabe erfolgt durch eine neue Auswahl bzw. Suchanfrage."_s,
+          u"Ein neuer Datensatz wird immer am Ende eingefügt, vorgeschlagen wird das heutige "
+          u"Datum. "_s,
+          u"Es müssen mind. die Felder Datum, Titel,, Interpret, Redaktion und Ort ausgefüllt "
+          u"sein (zur Not mit Leerzeichen) und die Datumsfelder werden auf ein gültiges Format "
+          u"überprüft (TT.MM.YYYY), falls unbekannt dient \"ja\" oder \"ok\" bei \"fertig\" und "
+          u"\"Backup\" als Joker."_s,
+          u"Sortiert werden kann durch Klick auf die Titel der Spalten, bzw. bei Änderungen der "
+          u"Liste je nach Einstellung unter Optionen."_s,
+          u""_s,
+          u"Standard-Suche (Befehlstaste-F) in den vorgegebenen Feldern, zusätzlich auch nach "
+          u"Datum, als Datum wird auch das Jahr, bzw. MM.YYYY akzeptiert."_s,
+          u"Löschen einer Suchanfrage durch den Knopf \"Alle\" (Befehlstaste-A)."_s,
+          u"Im \"Expert\"-Modus können beliebige SQL-Suchen vorgenommen werden, das Programm "
+          u"gibt die Eingabe aber ungeprüft an ein SQL-Select Befehl."_s,
+          u""_s,
+          u"Die SQLite Datenbank \"recordings\" mit der Tabelle \"Aufnahmen\" muss sich im Ordner "
+          u"des Programms befinden (ggf. als Alias). Bei Windows muss sich der Ordner mit den "
+          u"dll auch dort befinden, das Programm läuft somit auch vom USB-Stick."_s,
+          u""_s,
+          u"Die Datensätze können als Textdatei mit Tab getrennten Feldern exportiert werden (es "
+          u"werden immer alle Felder, aber nur die angezeigten Datensätze exportiert)."_s,
+          u"Beim Importieren werden 16 Felder als Text-Datei mit Tab getrennt erwartet. "
+          u"Reihenfolge:"_s,
+          ImportFieldOrder(),
+          u""_s,
+          u"Im Druck gibt es zwei Optionen: Eine Liste der dargestellten Datensätze oder die "
+          u"vollständige Information einiger ausgewählter Datensätze. Dabei öffnet sich ein "
+          u"neues Fenster mit der gleichen Suchanfrage und Mehrfachauswahl."_s,
+          u""_s,
+          u"Die Spalten können in der Breite angepasst und sortiert werden."_s,
+          u"Die Option \"Lfd Nr anzeigen\" zeigt in der ersten Spalte die Datensatznummer und "
+          u"setzt die Spaltenbreite zurück."_s,
+          u"Die Option \"Selektion beibehalten\" merkt sich die letzte Auswahl."_s,
+          u"Die Vorgaben der Popup-Menüs können für neue Einträge angepasst werden. Beachten "
+          u"Sie, dass fehlende Einträge ggf. bei Bedarf aus der Datenbank ergänzt werden. Das "
+          u"Zurücksetzen der Optionen kann durch Löschen der Prefs-Datei im Preferences-Ordner "
+          u"geschehen."_s,
+      },
+      u"\r"_s);
 }
 
 std::vector<ControlDecl> BuildDeclaration() {
@@ -87,6 +91,7 @@ std::vector<ControlDecl> BuildDeclaration() {
   using enum ControlClass;
   using fw::Align;
 
+  // clang-format off
   return {
       // 1
       {.cls = kTabPanel, .name = tabs, .left = -8, .top = 14, .width = 816, .height = 598,
@@ -286,6 +291,7 @@ std::vector<ControlDecl> BuildDeclaration() {
        .height = 20, .parent = tabs, .page = kEingabe, .locks = fw::kLRB, .tabIndex = 7,
        .tabStop = false, .text = u"Duplikat"_s},
   };
+  // clang-format on
 }
 
 }  // namespace

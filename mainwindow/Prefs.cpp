@@ -37,8 +37,7 @@ String BoolLine(const String& key, const fw::CheckBox& box) {
 }
 
 // Fields first..last of `line` appended to `list`, which is emptied first.
-void FillFromFields(fw::PopupMenu& list, const String& line, fw::Integer first,
-                    fw::Integer last) {
+void FillFromFields(fw::PopupMenu& list, const String& line, fw::Integer first, fw::Integer last) {
   list.DeleteAllRows();
   for (fw::Integer i = first; i <= last; ++i) {
     fw::BackgroundTask();
@@ -55,8 +54,7 @@ String MainWindow::PrefsText() const {
          BoolLine(u"DeleteDoubleClick"_s, DeleteDoubleClick()) +
          BoolLine(u"ConfirmDlog"_s, ConfirmDlog()) + BoolLine(u"ShowID"_s, ShowID()) +
          u"SortOnOpen"_s + kTab + fw::Str(SortOnOpen().Value()) + ListFields(SortOption()) + kCR +
-         BoolLine(u"KeepSel"_s, KeepSel()) +
-         u"SysMenuPref"_s + ListFields(SysMenuPref()) + kCR +
+         BoolLine(u"KeepSel"_s, KeepSel()) + u"SysMenuPref"_s + ListFields(SysMenuPref()) + kCR +
          u"TonMenuPref"_s + ListFields(TonMenuPref()) + kCR;
 }
 

@@ -97,9 +97,8 @@ bool MainWindow::CheckRequiredFields(const std::vector<fw::TextField*>& fields,
       }
     }
   } else {
-    dialog.Explanation = (FalseDate ? u"Ein "_s : u"Das Aufn."_s) +
-                         u"Datum wurde nicht erkannt"_s + EndOfLine +
-                         u"Bitte verwenden Sie TT.MM.YY"_s + EndOfLine +
+    dialog.Explanation = (FalseDate ? u"Ein "_s : u"Das Aufn."_s) + u"Datum wurde nicht erkannt"_s +
+                         EndOfLine + u"Bitte verwenden Sie TT.MM.YY"_s + EndOfLine +
                          u"(Das Jahr darf auch 4-stellig sein)"_s;
     FalseDate = false;
     incomplete = true;
@@ -134,8 +133,8 @@ void MainWindow::UpdateData() {
     if (Failed(app)) return;
   } else {
     const String id = fw::Right(caption, fw::Len(caption) - 2);
-    std::unique_ptr<fw::RecordSet> rs = db.SQLSelect(
-        u"SELECT * FROM Aufnahmen WHERE ID = '"_s + App::EscapeSQLData(id) + u"'"_s);
+    std::unique_ptr<fw::RecordSet> rs =
+        db.SQLSelect(u"SELECT * FROM Aufnahmen WHERE ID = '"_s + App::EscapeSQLData(id) + u"'"_s);
     if (Failed(app)) return;
     // A record deleted meanwhile fails here, so it is reported, not lost.
     rs->Edit();

@@ -24,10 +24,10 @@ constexpr fw::Integer kLabelLines = 11;
 
 // The label column: eleven lines.
 fw::String Labels() {
-  return fw::Join({u"Titel:"_s, u"Interpret:"_s, u"System:"_s, u"Format:"_s, u"Ort:"_s,
-                   u"Redaktion:"_s, u"Technik:"_s, u"1. Schnitt:"_s, u"Fertig am:"_s,
-                   u"Backup:"_s, u"Bemerkung:"_s},
-                  fw::EndOfLine);
+  return fw::Join(
+      {u"Titel:"_s, u"Interpret:"_s, u"System:"_s, u"Format:"_s, u"Ort:"_s, u"Redaktion:"_s,
+       u"Technik:"_s, u"1. Schnitt:"_s, u"Fertig am:"_s, u"Backup:"_s, u"Bemerkung:"_s},
+      fw::EndOfLine);
 }
 
 struct Block {
@@ -47,10 +47,12 @@ Block ReadBlock(fw::RecordSet& rs) {
   fw::String backup = text(u"Backup"_s);
   if (!text(u"BackupDat"_s).isEmpty()) backup += u" vom "_s + date(u"BackupDat"_s);
 
-  std::vector<fw::String> values{text(u"Titel"_s),     text(u"Interpret"_s), text(u"System"_s),
-                                 formatLine,           text(u"Ort"_s),       text(u"Redaktion"_s),
-                                 text(u"Technik"_s),   date(u"Schnitt"_s),   date(u"Fertig"_s),
-                                 backup,               text(u"Bemerkung"_s)};
+  std::vector<fw::String> values{text(u"Titel"_s),    text(u"Interpret"_s),
+                                 text(u"System"_s),   formatLine,
+                                 text(u"Ort"_s),      text(u"Redaktion"_s),
+                                 text(u"Technik"_s),  date(u"Schnitt"_s),
+                                 date(u"Fertig"_s),   backup,
+                                 text(u"Bemerkung"_s)};
   for (fw::String& v : values) v = OneLine(v);
   return {OneLine(u"Datensatz # "_s + text(u"ID"_s) + u",  Aufnahmedatum: "_s + date(u"Datum"_s) +
                   u",  Prod.Nr.: "_s + text(u"ProdNr"_s)),

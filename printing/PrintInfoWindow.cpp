@@ -97,7 +97,9 @@ void PrintInfoWindow::RecList2_Change(fw::Listbox& me) {
   MenuItemNamed(u"FilePrint"_s).SetEnabled(any);
 }
 
-void PrintInfoWindow::RecList2_Open(fw::Listbox& me) { PrintInfo().SetEnabled(me.ListIndex() > -1); }
+void PrintInfoWindow::RecList2_Open(fw::Listbox& me) {
+  PrintInfo().SetEnabled(me.ListIndex() > -1);
+}
 
 void PrintInfoWindow::PrintCancel_Action(fw::PushButton&) { Close(); }
 

@@ -35,8 +35,8 @@ class PrintInfoWindow : public fw::Window {
   fw::PushButton& PrintCancel() const { return Ctl<fw::PushButton>("PrintCancel"); }
 
   // --- control event handlers ------------------------------------------
-  bool RecList2_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2,
-                            fw::Integer column, fw::Integer& result);
+  bool RecList2_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2, fw::Integer column,
+                            fw::Integer& result);
   // What RecList2_CompareRows compares, handed to the list as its SortKey,
   // so every sort takes it once per row.
   std::optional<long long> RecList2_SortKey(const fw::Listbox& me, fw::Integer row,

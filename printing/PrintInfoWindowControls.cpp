@@ -7,6 +7,7 @@ using namespace fw::literals;
 using fw::ControlClass;
 
 const std::vector<fw::ControlDecl>& PrintInfoWindow::ControlDeclaration() {
+  // clang-format off
   static const std::vector<fw::ControlDecl> table = {
       {.cls = ControlClass::kListbox, .name = u"RecList2"_s, .left = 20, .top = 20, .width = 760,
        .height = 328, .locks = fw::kLTRB, .tabIndex = 0, .tabStop = false,
@@ -27,5 +28,6 @@ const std::vector<fw::ControlDecl>& PrintInfoWindow::ControlDeclaration() {
        .width = 92, .height = 20, .locks = fw::kLT, .tabIndex = 3, .text = u"Abbrechen"_s,
        .cancelButton = true},
   };
+  // clang-format on
   return table;
 }

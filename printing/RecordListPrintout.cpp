@@ -42,7 +42,8 @@ void RecordListPrintout(MainWindow& w) {
   const fw::Integer blockStep = 4 * th;
 
   const fw::String& filter = SearchWindow::SharedInstance().filter;
-  fw::String sql = u"SELECT Datum, Titel, Interpret, Ort, Redaktion, ProdNr, System, Format FROM Aufnahmen"_s;
+  fw::String sql =
+      u"SELECT Datum, Titel, Interpret, Ort, Redaktion, ProdNr, System, Format FROM Aufnahmen"_s;
   fw::String subTitle = u"Alle Datensätze"_s;
   if (!filter.isEmpty()) {
     subTitle = u"SQL filter: "_s + filter;
@@ -68,7 +69,8 @@ void RecordListPrintout(MainWindow& w) {
     // Once per record: a block too tall for any page is drawn all the same.
     if (!LineFits(*g, y + 3 * th)) y = pages.Next(title);
     const std::array<fw::String, 3> lines = RecordLines(*rs);
-    for (fw::Integer i = 0; i < 3; ++i) g->DrawString(lines[i], kLeft, y + (i + 1) * th, limit, true);
+    for (fw::Integer i = 0; i < 3; ++i)
+      g->DrawString(lines[i], kLeft, y + (i + 1) * th, limit, true);
     y += blockStep;
   }
   pages.Footer(y + th, u"Arial"_s, title, th);

@@ -24,8 +24,8 @@ struct TextColumn {
   String column;
 };
 const TextColumn kTextColumns[] = {
-    {u"Prod.Nummer"_s, u"ProdNr"_s}, {u"Titel"_s, u"Titel"_s}, {u"Interpret"_s, u"Interpret"_s},
-    {u"Redaktion"_s, u"Redaktion"_s}, {u"Ort"_s, u"Ort"_s},    {u"Backup"_s, u"Backup"_s},
+    {u"Prod.Nummer"_s, u"ProdNr"_s},  {u"Titel"_s, u"Titel"_s}, {u"Interpret"_s, u"Interpret"_s},
+    {u"Redaktion"_s, u"Redaktion"_s}, {u"Ort"_s, u"Ort"_s},     {u"Backup"_s, u"Backup"_s},
 };
 
 // The text around the search text, by the entry of SearchOption.
@@ -79,8 +79,8 @@ void AppendFlag(String& condition, const String& term) {
 void SearchWindow::BuildSearchString() {
   // A U+0000 would end the statement's text for the engine and leave the
   // literal open: it goes in as char(0), joined to the literal's pieces.
-  const String t = fw::ReplaceAll(App::EscapeSQLData(fw::Uppercase(SearchFor().Text())),
-                                  fw::Chr(0), u"' || char(0) || '"_s);
+  const String t = fw::ReplaceAll(App::EscapeSQLData(fw::Uppercase(SearchFor().Text())), fw::Chr(0),
+                                  u"' || char(0) || '"_s);
   String condition;
   const TextColumn* column = RowFor(kTextColumns, SearchBy().Text());
   const Match* match = RowFor(kMatches, SearchOption().Text());

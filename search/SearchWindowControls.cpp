@@ -12,6 +12,7 @@ namespace {
 
 std::vector<ControlDecl> BuildDeclaration() {
   using enum ControlClass;
+  // clang-format off
   return {
       {.cls = kPushButton, .name = u"EnterSearch"_s, .left = 500, .top = 46, .width = 80,
        .height = 20, .tabIndex = 0, .text = u"Finden"_s, .defaultButton = true},
@@ -56,6 +57,7 @@ std::vector<ControlDecl> BuildDeclaration() {
        .height = 22, .tabIndex = 15,
        .helpTag = u"Datumsformat DD.MM.YYYY oder (M).YYYY oder nur YYYY"_s},
   };
+  // clang-format on
 }
 
 }  // namespace

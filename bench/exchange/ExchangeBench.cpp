@@ -45,8 +45,9 @@ double Best(const std::function<void()>& prepare, const std::function<void()>& s
     prepare();
     const auto start = std::chrono::steady_clock::now();
     step();
-    best = std::min(best, std::chrono::duration<double, std::milli>(
-                              std::chrono::steady_clock::now() - start).count());
+    best = std::min(
+        best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                  .count());
   }
   return best;
 }
@@ -104,19 +105,24 @@ int main(int argc, char** argv) {
   fw::SQLiteDatabase db;
   db.DatabaseFile = fw::FolderItem(target);
   bool failed = false;
-  const double ourImport = Best([&] {
-    EmptyFile(target, true);
-    if (!db.Connect()) Fail(db.ErrorMessage());
-  }, [&] {
-    if (ImportExchangeFile(db, fw::FolderItem(exported), fw::Chr(9), [&](bool) { failed = true; }) != 0)
-      failed = true;
-  });
+  const double ourImport = Best(
+      [&] {
+        EmptyFile(target, true);
+        if (!db.Connect()) Fail(db.ErrorMessage());
+      },
+      [&] {
+        if (ImportExchangeFile(db, fw::FolderItem(exported), fw::Chr(9),
+                               [&](bool) { failed = true; }) != 0)
+          failed = true;
+      });
   std::unique_ptr<fw::RecordSet> rs = db.SQLSelect(u"SELECT count(*) FROM Aufnahmen"_s);
-  if (failed || !rs || rs->IdxField(1).StringValue() != fw::Str(count)) Fail(u"the import failed"_s);
+  if (failed || !rs || rs->IdxField(1).StringValue() != fw::Str(count))
+    Fail(u"the import failed"_s);
   rs.reset();
   db.Close();
   const QByteArray load = ".mode tabs\n.import '" + exported.toUtf8() + "' Aufnahmen\n";
-  const double shellImport = Best([&] { EmptyFile(target, false); }, [&] { Shell({target}, load); });
+  const double shellImport =
+      Best([&] { EmptyFile(target, false); }, [&] { Shell({target}, load); });
 
   Line("export (Exportieren, query and file)", ourExport);
   Line("sqlite3 shell, .mode tabs output", shellExport);

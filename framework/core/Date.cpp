@@ -69,17 +69,11 @@ bool Date::IsValid() const { return QDate::isValid(year_, month_, day_); }
 
 // The texts show the parts as stored, so a date that names no real day
 // still gives a text instead of failing.
-String Date::SQLDate() const {
-  return Joined(year_, 4, u'-', month_, 2, day_, 2);
-}
+String Date::SQLDate() const { return Joined(year_, 4, u'-', month_, 2, day_, 2); }
 
-String Date::AbbreviatedDate() const {
-  return Joined(day_, 2, u'.', month_, 2, year_, 4);
-}
+String Date::AbbreviatedDate() const { return Joined(day_, 2, u'.', month_, 2, year_, 4); }
 
-String Date::ShortDate() const {
-  return Joined(day_, 2, u'.', month_, 2, qAbs(year_ % 100), 2);
-}
+String Date::ShortDate() const { return Joined(day_, 2, u'.', month_, 2, qAbs(year_ % 100), 2); }
 
 bool Date::operator==(const Date& other) const {
   return year_ == other.year_ && month_ == other.month_ && day_ == other.day_;

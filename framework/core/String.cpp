@@ -30,8 +30,7 @@ Integer CharsBefore(StringView s, qsizetype offset) {
 
 // Offsets [begin, end) of the n-th piece (from 1) cut at sep; false beyond
 // the last piece.
-bool FieldBounds(const String& s, const String& sep, Integer n, qsizetype& begin,
-                 qsizetype& end) {
+bool FieldBounds(const String& s, const String& sep, Integer n, qsizetype& begin, qsizetype& end) {
   if (n < 1) return false;
   begin = 0;
   for (Integer piece = 1;; ++piece) {
@@ -62,9 +61,7 @@ Integer Len(StringView s) { return CharsBefore(s, s.size()); }
 
 String Left(const String& s, Integer n) { return Left(StringView(s), n).toString(); }
 String Right(const String& s, Integer n) { return Right(StringView(s), n).toString(); }
-String Mid(const String& s, Integer start) {
-  return s.mid(Advance(s, 0, qMax(start, 1) - 1));
-}
+String Mid(const String& s, Integer start) { return s.mid(Advance(s, 0, qMax(start, 1) - 1)); }
 String Mid(const String& s, Integer start, Integer n) {
   return Mid(StringView(s), start, n).toString();
 }
@@ -144,7 +141,8 @@ String Str(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False")
 String Uppercase(const String& s) { return s.toUpper(); }
 
 String Chr(Integer code) {
-  if (code < 0 || code > 0x10FFFF || QChar::isSurrogate(static_cast<char32_t>(code))) return String();
+  if (code < 0 || code > 0x10FFFF || QChar::isSurrogate(static_cast<char32_t>(code)))
+    return String();
   const char32_t c = static_cast<char32_t>(code);
   return String::fromUcs4(&c, 1);
 }

@@ -140,8 +140,7 @@ void SQLiteDatabase::InsertRecord(const String& table, const DatabaseRecord& rec
       rc = sqlite3_bind_int(stmt, index, entry.boolean ? 1 : 0);
     } else {
       const QByteArray text = entry.text.toUtf8();
-      rc = sqlite3_bind_text(stmt, index, text.constData(), int(text.size()),
-                             SQLITE_TRANSIENT);
+      rc = sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
     }
     if (rc != SQLITE_OK) {
       failFromEngine(rc);

@@ -57,11 +57,25 @@ int Fetch(sqlite3_file*, sqlite3_int64, int, void** out) {
 }
 int Unfetch(sqlite3_file*, sqlite3_int64, void*) { return SQLITE_OK; }
 
-const sqlite3_io_methods kMethods = {
-    3,    Close,      Read,          Write,   Truncate,   Sync,     FileSize,
-    Lock, Unlock,     CheckReservedLock,      FileControl, SectorSize,
-    DeviceCharacteristics,           ShmMap,  ShmLock,    ShmBarrier, ShmUnmap,
-    Fetch, Unfetch};
+const sqlite3_io_methods kMethods = {3,
+                                     Close,
+                                     Read,
+                                     Write,
+                                     Truncate,
+                                     Sync,
+                                     FileSize,
+                                     Lock,
+                                     Unlock,
+                                     CheckReservedLock,
+                                     FileControl,
+                                     SectorSize,
+                                     DeviceCharacteristics,
+                                     ShmMap,
+                                     ShmLock,
+                                     ShmBarrier,
+                                     ShmUnmap,
+                                     Fetch,
+                                     Unfetch};
 
 int Open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* outFlags) {
   File* file = reinterpret_cast<File*>(f);

@@ -52,8 +52,7 @@ int RecordSet::fill(sqlite3_stmt* stmt) {
     for (int c = 0; c < int(columns_); ++c) {
       Cell cell;
       switch (sqlite3_column_type(stmt, c)) {
-        case SQLITE_NULL:
-          break;
+        case SQLITE_NULL: break;
         case SQLITE_INTEGER:
           cell.type = Cell::kInteger;
           cell.payload = sqlite3_column_int64(stmt, c);
@@ -233,12 +232,8 @@ void RecordSet::Update() {
 bool RecordSet::bind(sqlite3_stmt* stmt, int index, const Cell& c) {
   int rc = SQLITE_OK;
   switch (c.type) {
-    case Cell::kNull:
-      rc = sqlite3_bind_null(stmt, index);
-      break;
-    case Cell::kInteger:
-      rc = sqlite3_bind_int64(stmt, index, c.payload);
-      break;
+    case Cell::kNull: rc = sqlite3_bind_null(stmt, index); break;
+    case Cell::kInteger: rc = sqlite3_bind_int64(stmt, index, c.payload); break;
     case Cell::kReal:
       rc = sqlite3_bind_double(stmt, index, std::bit_cast<double>(c.payload));
       break;
@@ -283,16 +278,14 @@ String DatabaseField::StringValue() const {
   const RecordSet::Cell& c = owner_->cell(column_);
   const bool boolean = owner_->boolean_[size_t(column_)];
   switch (c.type) {
-    case RecordSet::Cell::kNull:
-      return String();
+    case RecordSet::Cell::kNull: return String();
     case RecordSet::Cell::kInteger:
     case RecordSet::Cell::kReal:
       if (boolean) return BooleanValue() ? QStringLiteral("true") : QStringLiteral("false");
       if (c.type == RecordSet::Cell::kInteger) return String::number(c.payload);
       return String::number(std::bit_cast<double>(c.payload), 'g', 15);
     case RecordSet::Cell::kText:
-    case RecordSet::Cell::kBlob:
-      break;
+    case RecordSet::Cell::kBlob: break;
   }
   return owner_->text(c);
 }
@@ -300,15 +293,11 @@ String DatabaseField::StringValue() const {
 bool DatabaseField::BooleanValue() const {
   const RecordSet::Cell& c = owner_->cell(column_);
   switch (c.type) {
-    case RecordSet::Cell::kNull:
-      return false;
-    case RecordSet::Cell::kInteger:
-      return c.payload != 0;
-    case RecordSet::Cell::kReal:
-      return std::bit_cast<double>(c.payload) != 0;
+    case RecordSet::Cell::kNull: return false;
+    case RecordSet::Cell::kInteger: return c.payload != 0;
+    case RecordSet::Cell::kReal: return std::bit_cast<double>(c.payload) != 0;
     case RecordSet::Cell::kText:
-    case RecordSet::Cell::kBlob:
-      break;
+    case RecordSet::Cell::kBlob: break;
   }
   const String text = owner_->text(c);
   if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
@@ -320,8 +309,8 @@ bool DatabaseField::BooleanValue() const {
 void DatabaseField::SetStringValue(const String& v) {
   if (!owner_->mayChange()) return;
   const QByteArray bytes = v.toUtf8();
-  owner_->change(column_, owner_->storeBytes(RecordSet::Cell::kText, bytes.constData(),
-                                             size_t(bytes.size())));
+  owner_->change(
+      column_, owner_->storeBytes(RecordSet::Cell::kText, bytes.constData(), size_t(bytes.size())));
 }
 
 void DatabaseField::SetBooleanValue(bool v) {

@@ -45,8 +45,8 @@ bool OnlyBlanksFollow(const char* p, const char* end) {
 }
 
 bool IsBooleanDeclaration(const char* declaredType) {
-  return declaredType && (strcasecmp(declaredType, "boolean") == 0 ||
-                          strcasecmp(declaredType, "bool") == 0);
+  return declaredType &&
+         (strcasecmp(declaredType, "boolean") == 0 || strcasecmp(declaredType, "bool") == 0);
 }
 
 }  // namespace fw::db

@@ -18,8 +18,7 @@ void Upper(sqlite3_context* context, int, sqlite3_value** args) {
     }
     return;
   }
-  const QByteArray upper =
-      Uppercase(TextFromUtf8(text, sqlite3_value_bytes(args[0]))).toUtf8();
+  const QByteArray upper = Uppercase(TextFromUtf8(text, sqlite3_value_bytes(args[0]))).toUtf8();
   sqlite3_result_text(context, upper.constData(), int(upper.size()), SQLITE_TRANSIENT);
 }
 
@@ -27,8 +26,8 @@ void Upper(sqlite3_context* context, int, sqlite3_value** args) {
 
 int RegisterUnicodeUpper(sqlite3* db) {
   return sqlite3_create_function_v2(db, "upper", 1,
-                                    SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
-                                    nullptr, Upper, nullptr, nullptr, nullptr);
+                                    SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
+                                    Upper, nullptr, nullptr, nullptr);
 }
 
 }  // namespace fw::db

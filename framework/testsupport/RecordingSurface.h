@@ -15,9 +15,9 @@ struct DrawnLine {
   TextStyle style;
   double x = 0, y = 0;  // y the baseline
   double wrap = 0;
-  Integer page = 0;     // from 1
-  double width = 0;     // its advance
-  double bottom = 0;    // the lowest point of its line: baseline - ascent + line spacing
+  Integer page = 0;   // from 1
+  double width = 0;   // its advance
+  double bottom = 0;  // the lowest point of its line: baseline - ascent + line spacing
 };
 
 struct PrintLog {
@@ -38,7 +38,8 @@ class RecordingSurface : public PageSurface {
   double TextWidth(const TextStyle& style, const String& text) override;
   bool Begin() override;
   String Destination() const override { return QStringLiteral("Testdrucker"); }
-  void DrawLine(const TextStyle& style, const String& line, double x, double y, double wrap) override;
+  void DrawLine(const TextStyle& style, const String& line, double x, double y,
+                double wrap) override;
   void NewPage() override { ++log_.pages; }
   void End() override { log_.ended = true; }
 

@@ -30,11 +30,15 @@ int ScriptedDialogs::BeepCount() const {
   }));
 }
 
-void ScriptedDialogs::MsgBox(const String& text) { shown.push_back({ShownDialog::kMsgBox, text, {}, {}}); }
+void ScriptedDialogs::MsgBox(const String& text) {
+  shown.push_back({ShownDialog::kMsgBox, text, {}, {}});
+}
 
 void ScriptedDialogs::Beep() { shown.push_back({ShownDialog::kBeep, {}, {}, {}}); }
 
-void ScriptedDialogs::ShowURL(const String& url) { shown.push_back({ShownDialog::kShowURL, url, {}, {}}); }
+void ScriptedDialogs::ShowURL(const String& url) {
+  shown.push_back({ShownDialog::kShowURL, url, {}, {}});
+}
 
 String ScriptedDialogs::MessageDialog(const String& message, const String& explanation,
                                       const std::vector<String>& buttons) {
@@ -54,8 +58,8 @@ std::optional<FolderItem> ScriptedDialogs::OpenFile(const String& filter) {
 }
 
 std::optional<FolderItem> ScriptedDialogs::SaveFile(const String& prompt, const String& filter,
-                                                   const String& defaultName,
-                                                   const Window* parent) {
+                                                    const String& defaultName,
+                                                    const Window* parent) {
   shown.push_back({ShownDialog::kSaveFile, filter, defaultName, {}, prompt, parent});
   return NextFileAnswer();
 }

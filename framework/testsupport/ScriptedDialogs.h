@@ -13,16 +13,16 @@ namespace fw {
 struct ShownDialog {
   enum Kind { kMsgBox, kBeep, kShowURL, kMessageDialog, kOpenFile, kSaveFile, kPageSetup, kPrint };
   Kind kind;
-  String text;         // MsgBox text, URL, MessageDialog headline, file filter
-  String explanation;  // MessageDialog explanation, save dialog's default name
-  std::vector<String> buttons;  // MessageDialog's visible captions
-  String prompt{};                  // save dialog
+  String text;                     // MsgBox text, URL, MessageDialog headline, file filter
+  String explanation;              // MessageDialog explanation, save dialog's default name
+  std::vector<String> buttons;     // MessageDialog's visible captions
+  String prompt{};                 // save dialog
   const Window* parent = nullptr;  // save dialog, print dialog
 };
 
 class ScriptedDialogs : public DialogSeam {
  public:
-  ScriptedDialogs();   // installs itself
+  ScriptedDialogs();            // installs itself
   ~ScriptedDialogs() override;  // restores the previous seam
 
   // Answers, used in order; when the queue is empty a MessageDialog presses

@@ -20,9 +20,7 @@ class AppHooks : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
       case QEvent::KeyPress:
-      case QEvent::KeyRelease:
-        decided_ = false;
-        break;
+      case QEvent::KeyRelease: decided_ = false; break;
       case QEvent::ShortcutOverride:
         // The same event travels up from the focus widget to its window:
         // decide once, answer every step alike.
@@ -32,8 +30,7 @@ class AppHooks : public QObject {
         }
         if (claimed_) event->ignore();  // unaccepted: Qt tries the shortcut
         return claimed_;
-      default:
-        break;
+      default: break;
     }
     return QObject::eventFilter(watched, event);
   }

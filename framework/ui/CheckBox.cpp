@@ -16,7 +16,8 @@ struct CheckBox::Impl {
 CheckBox::CheckBox() : d(std::make_unique<Impl>()) {
   d->box = new QCheckBox;
   // Every toggle by the user; the program's own are raised by SetValue.
-  QObject::connect(d->box, &QCheckBox::toggled, d->box, [this] { ui::RaiseFromUser(*this, Action); });
+  QObject::connect(d->box, &QCheckBox::toggled, d->box,
+                   [this] { ui::RaiseFromUser(*this, Action); });
 }
 
 CheckBox::~CheckBox() { delete d->box; }

@@ -124,7 +124,8 @@ void Listbox::Impl::rowAdded() {
 void Listbox::Impl::scheduleCommit() {
   if (commitQueued) return;
   commitQueued = true;
-  QMetaObject::invokeMethod(&model, [this] { commit(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &model, [this] { commit(); }, Qt::QueuedConnection);
 }
 
 void Listbox::Impl::commit() {
@@ -247,8 +248,10 @@ void Listbox::RemoveRow(Integer row) {
     if (d->selection()->currentIndex().row() == row) d->selection()->clearCurrentIndex();
     d->model.removeRow(row);
   }
-  if (d->lastIndex == row) d->lastIndex = -1;
-  else if (d->lastIndex > row) --d->lastIndex;
+  if (d->lastIndex == row)
+    d->lastIndex = -1;
+  else if (d->lastIndex > row)
+    --d->lastIndex;
   if (wasSelected) {
     d->report(true);
   } else {
@@ -286,7 +289,8 @@ void Listbox::SetListIndex(Integer row) {
   d->programSelection([this, row] {
     if (d->inRange(row)) {
       const QModelIndex index = d->model.index(row, 0);
-      d->selection()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+      d->selection()->setCurrentIndex(
+          index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
       d->view->scrollTo(index);  // only when the row is out of sight
     } else {
       d->selection()->clear();
@@ -299,15 +303,17 @@ bool Listbox::Selected(Integer row) const { return d->isSelected(row); }
 void Listbox::SetSelected(Integer row, bool selected) {
   if (!d->inRange(row)) return;
   if (!d->multiple()) {
-    if (selected) SetListIndex(row);
-    else if (d->isSelected(row)) SetListIndex(-1);
+    if (selected)
+      SetListIndex(row);
+    else if (d->isSelected(row))
+      SetListIndex(-1);
     return;
   }
   d->commit();
   d->programSelection([this, row, selected] {
-    d->selection()->select(d->model.index(row, 0),
-                           (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
-                               QItemSelectionModel::Rows);
+    d->selection()->select(d->model.index(row, 0), (selected ? QItemSelectionModel::Select
+                                                             : QItemSelectionModel::Deselect) |
+                                                       QItemSelectionModel::Rows);
   });
 }
 

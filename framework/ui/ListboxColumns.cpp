@@ -33,8 +33,10 @@ std::vector<int> ResolveColumnWidths(const std::vector<ColumnWidth>& widths, int
   const int share = stars > 0 ? rest / stars : 0;
   std::vector<int> pixels(widths.size());
   for (size_t c = 0; c < widths.size(); ++c) {
-    if (!widths[c].star) pixels[c] = widths[c].pixels;
-    else pixels[c] = static_cast<int>(c) == lastStar ? rest - share * (stars - 1) : share;
+    if (!widths[c].star)
+      pixels[c] = widths[c].pixels;
+    else
+      pixels[c] = static_cast<int>(c) == lastStar ? rest - share * (stars - 1) : share;
   }
   return pixels;
 }

@@ -43,12 +43,16 @@ void ListboxModel::setColumns(int n) {
     for (int c = 0; c < kept; ++c) restrided[r * n + c] = std::move(cells_[r * columns_ + c]);
   }
   const bool inserting = n > columns_;
-  if (inserting) beginInsertColumns(QModelIndex(), columns_, n - 1);
-  else beginRemoveColumns(QModelIndex(), n, columns_ - 1);
+  if (inserting)
+    beginInsertColumns(QModelIndex(), columns_, n - 1);
+  else
+    beginRemoveColumns(QModelIndex(), n, columns_ - 1);
   cells_.swap(restrided);
   columns_ = n;
-  if (inserting) endInsertColumns();
-  else endRemoveColumns();
+  if (inserting)
+    endInsertColumns();
+  else
+    endRemoveColumns();
 }
 
 QString ListboxModel::heading(int column) const {

@@ -15,7 +15,8 @@ namespace fw::ui {
 
 class ListboxModel;
 
-using RowComparison = std::function<bool(Integer row1, Integer row2, Integer column, Integer& result)>;
+using RowComparison =
+    std::function<bool(Integer row1, Integer row2, Integer column, Integer& result)>;
 using RowKey = std::function<std::optional<long long>(Integer row, Integer column)>;
 
 // The old row indices in their sorted order. Row indices handed to `key` and

@@ -31,8 +31,7 @@ bool ListboxView::viewportEvent(QEvent* event) {
     case QEvent::Wheel:
       if (beforeInput) beforeInput();
       break;
-    default:
-      break;
+    default: break;
   }
   return QTreeView::viewportEvent(event);
 }

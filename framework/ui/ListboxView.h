@@ -16,8 +16,8 @@ class ListboxView : public QTreeView {
   // knows its range.
   void layoutNow() { executeDelayedItemsLayout(); }
 
-  std::function<void()> beforeInput;      // the model must be current
-  std::function<void()> doubleClicked;    // on a row or beside the rows
+  std::function<void()> beforeInput;    // the model must be current
+  std::function<void()> doubleClicked;  // on a row or beside the rows
   std::function<void()> viewportResized;
 
  protected:

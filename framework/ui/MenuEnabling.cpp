@@ -33,7 +33,8 @@ QKeySequence ShortcutOf(const String& text) {
 // The menu bars in force: the application's and the front window's.
 std::vector<MenuItem*> Roots(const Window* front) {
   std::vector<MenuItem*> roots;
-  if (Application* app = Application::Instance(); app && app->MenuBar()) roots.push_back(app->MenuBar());
+  if (Application* app = Application::Instance(); app && app->MenuBar())
+    roots.push_back(app->MenuBar());
   if (front && front->MenuBar() && (roots.empty() || roots[0] != front->MenuBar()))
     roots.push_back(front->MenuBar());
   return roots;
@@ -140,13 +141,15 @@ void MenuEnabling::Refresh() {
 bool MenuEnabling::ClaimShortcut(const QKeyEvent& event) {
   if (ui::HandlerRunning()) return false;  // a modal dialog has the keys
   const QKeySequence key(QKeyCombination(
-      event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier),
+      event.modifiers() &
+          (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier),
       Qt::Key(event.key())));
   Window* front = Window::FrontWindow();
   MenuItem* match = nullptr;
   for (MenuItem* root : Roots(front)) {
     ForEachLeaf(*root, [&](MenuItem& item) {
-      if (!match && !item.KeyboardShortcut.isEmpty() && ActionOf(item)->shortcut() == key) match = &item;
+      if (!match && !item.KeyboardShortcut.isEmpty() && ActionOf(item)->shortcut() == key)
+        match = &item;
     });
   }
   if (!match) return false;

@@ -22,7 +22,8 @@ class PrinterSurface : public PageSurface {
   double TextWidth(const TextStyle& style, const String& text) override;
   bool Begin() override;
   String Destination() const override;
-  void DrawLine(const TextStyle& style, const String& line, double x, double y, double wrap) override;
+  void DrawLine(const TextStyle& style, const String& line, double x, double y,
+                double wrap) override;
   void NewPage() override;
   void End() override;
 

@@ -88,7 +88,8 @@ String PrinterSurface::Destination() const {
   return printer_.outputFileName().isEmpty() ? printer_.printerName() : printer_.outputFileName();
 }
 
-void PrinterSurface::DrawLine(const TextStyle& style, const String& line, double x, double y, double) {
+void PrinterSurface::DrawLine(const TextStyle& style, const String& line, double x, double y,
+                              double) {
   Metrics(style);
   if (painter_.font() != font_) painter_.setFont(font_);
   painter_.drawText(QPointF(x * pixelsPerPoint_, y * pixelsPerPoint_), line);

@@ -53,7 +53,8 @@ String QtDialogs::MessageDialog(const String& message, const String& explanation
   // Matched by index: a platform theme may add shortcut marks to the text.
   bool ok = false;
   const int index = pressed->property(kButtonIndexProperty).toInt(&ok);
-  return ok && index >= 0 && static_cast<size_t>(index) < buttons.size() ? buttons[index] : String();
+  return ok && index >= 0 && static_cast<size_t>(index) < buttons.size() ? buttons[index]
+                                                                         : String();
 }
 
 std::optional<FolderItem> QtDialogs::OpenFile(const String& filter) {

@@ -35,7 +35,8 @@ namespace {
 bool OnShownPage(const RectControl& control) {
   if (control.PanelIndex() <= 0) return true;
   for (const RectControl* p = control.Parent(); p; p = p->Parent()) {
-    if (auto* panel = dynamic_cast<const TabPanel*>(p)) return panel->Value() == control.PanelIndex() - 1;
+    if (auto* panel = dynamic_cast<const TabPanel*>(p))
+      return panel->Value() == control.PanelIndex() - 1;
   }
   return true;
 }

@@ -6,7 +6,7 @@
 namespace fw {
 class Application;
 class Window;
-}
+}  // namespace fw
 
 namespace fw::ui {
 

@@ -113,8 +113,8 @@ void Window::SetDesign(const WindowDesign& design) {
   design_ = design;
   QWidget* w = d->widget;
   w->setWindowTitle(design.title);
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint;
+  Qt::WindowFlags flags =
+      Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
   if (design.closeButton) flags |= Qt::WindowCloseButtonHint;
   if (design.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
   if (design.maximizeButton && design.resizeable) flags |= Qt::WindowMaximizeButtonHint;
@@ -139,7 +139,8 @@ void Window::FitContent(int width, int height) {
     w->setFixedSize(width, height + bar);
   } else {
     w->setMinimumSize(g.minWidth, g.minHeight + bar);
-    w->setMaximumSize(std::min(g.maxWidth, QWIDGETSIZE_MAX), std::min(g.maxHeight + bar, QWIDGETSIZE_MAX));
+    w->setMaximumSize(std::min(g.maxWidth, QWIDGETSIZE_MAX),
+                      std::min(g.maxHeight + bar, QWIDGETSIZE_MAX));
     w->resize(width, height + bar);
   }
   d->widget->arrange();

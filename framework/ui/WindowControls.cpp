@@ -53,7 +53,8 @@ std::unique_ptr<RectControl> NewListbox(const ControlDecl& decl) {
   list->SetHasHeading(decl.hasHeading);
   list->SetColumnsResizable(decl.columnsResizable);
   if (decl.hasHeading) {
-    for (size_t i = 0; i < decl.items.size(); ++i) list->SetHeading(static_cast<Integer>(i), decl.items[i]);
+    for (size_t i = 0; i < decl.items.size(); ++i)
+      list->SetHeading(static_cast<Integer>(i), decl.items[i]);
   }
   if (!decl.columnWidths.isEmpty()) list->SetColumnWidths(decl.columnWidths);
   list->SetHeadingIndex(decl.headingIndex);
@@ -238,7 +239,8 @@ void Window::ApplyTabOrder() {
       if (c && c->parent_ == parent) kids.push_back(c);
     }
     std::stable_sort(kids.begin(), kids.end(), [](const RectControl* a, const RectControl* b) {
-      return (a->tabIndex_ < 0 ? INT_MAX : a->tabIndex_) < (b->tabIndex_ < 0 ? INT_MAX : b->tabIndex_);
+      return (a->tabIndex_ < 0 ? INT_MAX : a->tabIndex_) <
+             (b->tabIndex_ < 0 ? INT_MAX : b->tabIndex_);
     });
     for (RectControl* c : kids) {
       QWidget* focus = ui::FocusTarget(*c);

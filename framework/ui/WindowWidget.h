@@ -19,7 +19,7 @@ class WindowWidget : public QWidget {
   QMenuBar* makeMenuBar();  // a new, empty one in place of the old
   void removeMenuBar();
   void setMenuBarShown(bool shown);
-  int menuBarHeight() const;            // at the current width
+  int menuBarHeight() const;  // at the current width
   int menuBarHeightFor(int width) const;
   void arrange();  // menu bar and content to the current size
 

@@ -58,13 +58,15 @@ TEST_P(AboutLinks, OpensItsPageOnTheReleaseOfAClickAndNotOnThePress) {
   EXPECT_EQ(dialogs.shown.size(), expected.size());  // no other dialog
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryControl, AboutLinks,
-    ::testing::Values(Link{"StatAppCopyright", AboutWindow::AuthorPage()},
-                      Link{"StatAppCreator", AboutWindow::CreatorPage()},
-                      Link{"CreatorLogo", AboutWindow::CreatorPage()},
-                      Link{"StatAppName", {}}, Link{"StatAppVersion", {}}, Link{"Label1", {}}),
-    [](const ::testing::TestParamInfo<Link>& info) { return info.param.control; });
+INSTANTIATE_TEST_SUITE_P(EveryControl, AboutLinks,
+                         ::testing::Values(Link{"StatAppCopyright", AboutWindow::AuthorPage()},
+                                           Link{"StatAppCreator", AboutWindow::CreatorPage()},
+                                           Link{"CreatorLogo", AboutWindow::CreatorPage()},
+                                           Link{"StatAppName", {}}, Link{"StatAppVersion", {}},
+                                           Link{"Label1", {}}),
+                         [](const ::testing::TestParamInfo<Link>& info) {
+                           return info.param.control;
+                         });
 
 TEST(AboutPages, AreTheAuthorsSoftwarePageAndQtsHomePage) {
   EXPECT_EQ(AboutWindow::AuthorPage(), u"https://klangbuch.example.org/software"_s);

@@ -67,7 +67,8 @@ TEST_F(AboutWindowBuild, BuildsTheSixControlsInOrderAtTheirPlacesAndFonts) {
     auto& c = dynamic_cast<fw::RectControl&>(*w.Controls()[i]);
     EXPECT_EQ(c.Name(), QString::fromUtf8(e.name));
     EXPECT_EQ(QRect(c.Left(), c.Top(), c.Width(), c.Height()),
-              QRect(e.left, e.top, e.width, e.height)) << e.name;
+              QRect(e.left, e.top, e.width, e.height))
+        << e.name;
     EXPECT_EQ(c.widget()->geometry(), QRect(e.left, e.top, e.width, e.height)) << e.name;
     if (auto* label = qobject_cast<QLabel*>(c.widget())) {
       if (e.pixelSize) {
@@ -90,8 +91,7 @@ TEST_F(AboutWindowBuild, ShowsNameVersionDescriptionNoticeAndCredit) {
             u"Dieses Datenbank-Frontend verwaltet meine Aufnahme-projekte in der Aufnahme-DB "
             u"\"recordings\" im gleichen Ordner. Ist diese nicht vorhanden, wird eine neue "
             u"erstellt.\rEine detaillierte Anleitung finden Sie im Tab \"Optionen\"."_s);
-  EXPECT_EQ(w.StatAppCopyright().Text(),
-            AuthorName() + u" © 1999\r"_s + AuthorDomain());
+  EXPECT_EQ(w.StatAppCopyright().Text(), AuthorName() + u" © 1999\r"_s + AuthorDomain());
   EXPECT_TRUE(w.StatAppCreator().Text().contains(u"Qt"_s));
   // The carriage returns show as line breaks.
   EXPECT_EQ(qobject_cast<QLabel*>(w.Label1().widget())->text().count(u'\n'), 1);

@@ -56,9 +56,11 @@ TEST(ConvertDate, ShownDateGoesBackToTheStoredForm) {
 }
 
 TEST(EscapeSQLData, DoublesEverySingleQuote) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"", ""}, {"abc", "abc"}, {"Rock'n'Roll", "Rock''n''Roll"}, {"'''", "''''''"},
-      {"\"quoted\"", "\"quoted\""}};
+  const std::pair<const char*, const char*> cases[] = {{"", ""},
+                                                       {"abc", "abc"},
+                                                       {"Rock'n'Roll", "Rock''n''Roll"},
+                                                       {"'''", "''''''"},
+                                                       {"\"quoted\"", "\"quoted\""}};
   for (const auto& [in, out] : cases)
     EXPECT_EQ(App::EscapeSQLData(QString::fromUtf8(in)), QString::fromUtf8(out)) << in;
 }

@@ -39,11 +39,11 @@ class ExchangeFixture : public KlangbuchFixture {
   // and joined by commas, in the order of ID.
   std::vector<QString> Stored() {
     std::vector<QString> rows;
-    for (const QStringList& row : Rows(
-             "SELECT quote(Datum), quote(ProdNr), quote(Titel), quote(Redaktion), quote(Format), "
-             "quote(Interpret), quote(Ort), quote(Schnitt), quote(Fertig), quote(Backup), "
-             "quote(BackupDat), quote(BelegCD), quote(Bemerkung), quote(System), quote(Surr), "
-             "quote(Technik) FROM Aufnahmen ORDER BY ID"))
+    for (const QStringList& row :
+         Rows("SELECT quote(Datum), quote(ProdNr), quote(Titel), quote(Redaktion), quote(Format), "
+              "quote(Interpret), quote(Ort), quote(Schnitt), quote(Fertig), quote(Backup), "
+              "quote(BackupDat), quote(BelegCD), quote(Bemerkung), quote(System), quote(Surr), "
+              "quote(Technik) FROM Aufnahmen ORDER BY ID"))
       rows.push_back(row.join(','));
     return rows;
   }
@@ -68,6 +68,7 @@ class ExchangeFixture : public KlangbuchFixture {
   }
 };
 
-inline const QString kExportError = QStringLiteral("Export Fehler\n\nDie Datei konnte nicht erzeugt werden.");
+inline const QString kExportError =
+    QStringLiteral("Export Fehler\n\nDie Datei konnte nicht erzeugt werden.");
 
 }  // namespace klangbuch_test

@@ -7,7 +7,6 @@
 
 #include <QDir>
 
-
 namespace klangbuch_test {
 namespace {
 
@@ -69,7 +68,8 @@ TEST_F(ExportTest, ARefusedConditionShowsTheErrorAndNoDialog) {
   SearchWindow::SharedInstance().filter.clear();
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_TRUE(dialogs.shown[0].text.startsWith("Es wird nur die angezeigte Auswahl"));
-  EXPECT_TRUE(dialogs.shown[1].text.startsWith("Database Error: 1\n\nnear \"Order\": syntax error"));
+  EXPECT_TRUE(
+      dialogs.shown[1].text.startsWith("Database Error: 1\n\nnear \"Order\": syntax error"));
 }
 
 TEST_F(ExportTest, ACancelledDialogWritesNothing) {
@@ -104,8 +104,9 @@ TEST_F(ExportTest, WhereNoFileCanBeWrittenTheErrorAndTheBeep) {
 // A size limit fails the writes after 4096 bytes as a full disk would, also
 // for root; the file that was there stays as it was.
 TEST_F(ExportTest, AFullDiskLeavesTheOldFile) {
-  Exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
-       "INSERT INTO Aufnahmen (Datum, Titel) SELECT '2001-01-01', printf('%040d', i) FROM n");
+  Exec(
+      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
+      "INSERT INTO Aufnahmen (Datum, Titel) SELECT '2001-01-01', printf('%040d', i) FROM n");
   const fw::FolderItem target = FileWith("alter Export\n", "Aufnahmen.txt");
   OpenMainWindow();
   {
@@ -117,7 +118,8 @@ TEST_F(ExportTest, AFullDiskLeavesTheOldFile) {
   EXPECT_EQ(Bytes(target), "alter Export\n");
   EXPECT_EQ(dialogs.BeepCount(), 1);
   EXPECT_EQ(dialogs.MsgBoxTexts(), std::vector<QString>{kExportError});
-  EXPECT_EQ(QDir(programDir.path()).entryList({"*.txt*"}, QDir::Files), QStringList{"Aufnahmen.txt"});
+  EXPECT_EQ(QDir(programDir.path()).entryList({"*.txt*"}, QDir::Files),
+            QStringList{"Aufnahmen.txt"});
 }
 
 }  // namespace

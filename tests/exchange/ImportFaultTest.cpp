@@ -21,8 +21,9 @@ class ImportFaultTest : public ExchangeFixture {
 };
 
 TEST_F(ImportFaultTest, AnInsertAbortedOnLine2OfThreeLeavesNoRow) {
-  Exec("CREATE TRIGGER nicht_zwei BEFORE INSERT ON Aufnahmen WHEN NEW.Titel = 'zwei' "
-       "BEGIN SELECT RAISE(ABORT, 'zwei geht nicht'); END");
+  Exec(
+      "CREATE TRIGGER nicht_zwei BEFORE INSERT ON Aufnahmen WHEN NEW.Titel = 'zwei' "
+      "BEGIN SELECT RAISE(ABORT, 'zwei geht nicht'); END");
   MainWindow& w = OpenMainWindow();
   Import(FileWith(ThreeLines()));
   EXPECT_EQ(DatabaseErrors().size(), 1u);

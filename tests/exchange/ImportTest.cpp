@@ -43,22 +43,25 @@ TEST_P(ImportFileTest, StoresTheLinesOrNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Files, ImportFileTest,
     ::testing::Values(
-        ImportCase{"EveryFieldKind", kFull + "\n" + kShort + "\n" + kEmpty + "\n", 0,
+        ImportCase{"EveryFieldKind",
+                   kFull + "\n" + kShort + "\n" + kEmpty + "\n",
+                   0,
                    {kFullRow, kShortRow, kEmptyRow}},
         ImportCase{"CrlfAndNoEndOnTheLast", kShort + "\r\n" + kFull, 0, {kShortRow, kFullRow}},
         ImportCase{"Cr", kFull + "\r" + kShort + "\r", 0, {kFullRow, kShortRow}},
         ImportCase{"ByteOrderMark", "\xEF\xBB\xBF" + kShort + "\n", 0, {kShortRow}},
-        ImportCase{"EmptyLinesSkipped", "\n" + kShort + "\n\r\n\n" + kEmpty + "\n\n", 0,
+        ImportCase{"EmptyLinesSkipped",
+                   "\n" + kShort + "\n\r\n\n" + kEmpty + "\n\n",
+                   0,
                    {kShortRow, kEmptyRow}},
-        ImportCase{"ZeroBytes", "", 0, {}},
-        ImportCase{"OnlyEmptyLines", "\n\n\r\n", 0, {}},
+        ImportCase{"ZeroBytes", "", 0, {}}, ImportCase{"OnlyEmptyLines", "\n\n\r\n", 0, {}},
         ImportCase{"BadCountOnTheLastOfThree", kFull + "\n" + kShort + "\n" + "a\tb\n", 3, {}},
         ImportCase{"FourteenFields", kFull + "\n" + kShort + "\n" + QByteArray(13, '\t'), 3, {}},
         ImportCase{"SeventeenFields", kFull + "\t\n", 1, {}},
         ImportCase{"EmptyLinesCountForTheNumber", "\n\n" + QByteArray(17, '\t') + "\n", 3, {}},
         ImportCase{"CommaSeparated", "\n2008-12-24,P1,Titel\n", 2, {}},
-        ImportCase{"InvalidUtf8OnLine2", kShort + "\nM\xFCller" + kShort.mid(1) + "\n" + kFull, 2,
-                   {}}),
+        ImportCase{
+            "InvalidUtf8OnLine2", kShort + "\nM\xFCller" + kShort.mid(1) + "\n" + kFull, 2, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExchangeFixture, TheSameFileTwiceStoresEverythingTwice) {

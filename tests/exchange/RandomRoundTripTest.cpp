@@ -30,8 +30,8 @@ class RandomRoundTripTest : public ExchangeFixture {
   int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
   QString AnyCharacter() {
-    static const char16_t kNamed[] = {u'\'', u'"', u'\t', u'\n', u'\r', u'|', u' ', 0x0301,
-                                      0x00FC, 0xFEFF, 0xFFFD, 0};
+    static const char16_t kNamed[] = {u'\'', u'"',   u'\t',  u'\n',  u'\r',  u'|',
+                                      u' ',  0x0301, 0x00FC, 0xFEFF, 0xFFFD, 0};
     switch (Pick(6)) {
       case 0: return QString(QChar(kNamed[Pick(int(std::size(kNamed)))]));
       case 1: return QStringLiteral("\r\n");
@@ -42,7 +42,8 @@ class RandomRoundTripTest : public ExchangeFixture {
       }
       case 4: {  // the basic plane without surrogates
         char16_t c;
-        do c = char16_t(Pick(0x10000)); while (c >= 0xD800 && c <= 0xDFFF);
+        do c = char16_t(Pick(0x10000));
+        while (c >= 0xD800 && c <= 0xDFFF);
         return QString(QChar(c));
       }
       default: return QString(QChar(char16_t(0x20 + Pick(0x5F))));
@@ -77,8 +78,8 @@ class RandomRoundTripTest : public ExchangeFixture {
 
   void Seed(fw::SQLiteDatabase& db) override {
     static const char* const kDates[] = {"Datum", "Schnitt", "Fertig", "BackupDat"};
-    static const char* const kTexts[] = {"ProdNr", "Titel",     "Redaktion", "Format", "Interpret",
-                                         "Ort",    "Backup",    "Bemerkung", "System", "Technik"};
+    static const char* const kTexts[] = {"ProdNr", "Titel",  "Redaktion", "Format", "Interpret",
+                                         "Ort",    "Backup", "Bemerkung", "System", "Technik"};
     fw::Transaction transaction(db);
     for (int i = 0; i < 10000; ++i) {
       fw::DatabaseRecord r;

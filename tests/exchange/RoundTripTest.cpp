@@ -18,7 +18,8 @@ class RoundTripTest : public ExchangeFixture {
     db.SQLExecute("INSERT INTO Aufnahmen (Datum, BelegCD, Surr) VALUES ('2010-06-01', 0, 0)");
     // A number-looking text in a date column is a number to the engine.
     db.SQLExecute(
-        "INSERT INTO Aufnahmen (Datum, Schnitt, BelegCD, Surr) VALUES ('2011-01-01', '1.50', 1, 1)");
+        "INSERT INTO Aufnahmen (Datum, Schnitt, BelegCD, Surr) VALUES ('2011-01-01', '1.50', 1, "
+        "1)");
   }
 };
 

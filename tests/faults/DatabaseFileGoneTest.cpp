@@ -76,9 +76,9 @@ TEST_P(DatabaseFileGone, TheSaveShowsTheMessageAndWritesNothingThere) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Changes, DatabaseFileGone,
-    ::testing::Values(Change{"Deleted", false}, Change{"ReplacedByAnotherCatalogue", true}));
+INSTANTIATE_TEST_SUITE_P(Changes, DatabaseFileGone,
+                         ::testing::Values(Change{"Deleted", false},
+                                           Change{"ReplacedByAnotherCatalogue", true}));
 
 }  // namespace
 }  // namespace klangbuch_test

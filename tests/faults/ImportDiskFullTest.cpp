@@ -14,7 +14,8 @@ namespace {
 class ImportDiskFull : public ExchangeFixture {
  protected:
   void Seed(fw::SQLiteDatabase& db) override {
-    db.SQLExecute("INSERT INTO Aufnahmen (Datum, Titel, BelegCD, Surr) VALUES ('2001-01-01', 'alt', 0, 0)");
+    db.SQLExecute(
+        "INSERT INTO Aufnahmen (Datum, Titel, BelegCD, Surr) VALUES ('2001-01-01', 'alt', 0, 0)");
   }
   void TearDown() override {
     fw::SetFreeDiskSpaceForTesting(-1);

@@ -34,8 +34,8 @@ TEST_P(PrefsDiskFull, ShowsTheMessageAndLeavesTheOldFileAlone) {
   ASSERT_TRUE(WriteFile(PrefsPath(), old));
   MainWindow& w = OpenMainWindow();
   w.KeepSel().SetValue(false);
-  const QByteArray wanted = Bytes(DesignLinesWith({QStringLiteral("ShowID\tTrue"),
-                                                   QStringLiteral("KeepSel\tFalse")}));
+  const QByteArray wanted =
+      Bytes(DesignLinesWith({QStringLiteral("ShowID\tTrue"), QStringLiteral("KeepSel\tFalse")}));
   dialogs.Clear();
 
   {
@@ -56,11 +56,11 @@ TEST_P(PrefsDiskFull, ShowsTheMessageAndLeavesTheOldFileAlone) {
   EXPECT_EQ(ReadFile(PrefsPath()), old) << Shown(ReadFile(PrefsPath()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FreeSpace, PrefsDiskFull,
-    ::testing::Values(Space{"DiskAlreadyFull", [](qint64) -> qint64 { return 0; }},
-                      Space{"HalfTheFile", [](qint64 n) { return n / 2; }},
-                      Space{"OneByteShort", [](qint64 n) { return n - 1; }},
-                      Space{"JustEnough", [](qint64 n) { return n; }}));
+INSTANTIATE_TEST_SUITE_P(FreeSpace, PrefsDiskFull,
+                         ::testing::Values(Space{"DiskAlreadyFull",
+                                                 [](qint64) -> qint64 { return 0; }},
+                                           Space{"HalfTheFile", [](qint64 n) { return n / 2; }},
+                                           Space{"OneByteShort", [](qint64 n) { return n - 1; }},
+                                           Space{"JustEnough", [](qint64 n) { return n; }}));
 
 }  // namespace

@@ -46,31 +46,28 @@ TEST_P(ReadOnlyDatabase, EveryWriteShowsTheMessageAndTheFileKeepsItsRows) {
   ExpectNoOpenTransaction();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Writes, ReadOnlyDatabase,
-    ::testing::Values(
-        Write{"UpdateKeepsWhatWasTyped",
-              [](MainWindow& w) {
-                ReadOnlyDatabase::Select(w, 5);
-                w.AufnTitel().SetText(kTyped);
-                w.UpdateBtn().Push();
-                EXPECT_EQ(w.AufnTitel().Text(), kTyped);
-                EXPECT_EQ(w.RecGroupBox().Caption(), "# 5");
-              }},
-        Write{"InsertKeepsTheNewRecord",
-              [](MainWindow& w) {
-                ReadOnlyDatabase::FillNew(w);
-                w.UpdateBtn().Push();
-                EXPECT_EQ(w.AufnTitel().Text(), "Neu");
-                EXPECT_EQ(w.RecGroupBox().Caption(), " ");
-              }},
-        Write{"DeleteKeepsTheRowListed",
-              [](MainWindow& w) {
-                w.ConfirmDlog().SetValue(false);
-                ReadOnlyDatabase::Select(w, 5);
-                w.DeleteBtn().Push();
-                EXPECT_EQ(w.RecList().ListCount(), 3);
-              }}));
+INSTANTIATE_TEST_SUITE_P(Writes, ReadOnlyDatabase,
+                         ::testing::Values(Write{"UpdateKeepsWhatWasTyped",
+                                                 [](MainWindow& w) {
+                                                   ReadOnlyDatabase::Select(w, 5);
+                                                   w.AufnTitel().SetText(kTyped);
+                                                   w.UpdateBtn().Push();
+                                                   EXPECT_EQ(w.AufnTitel().Text(), kTyped);
+                                                   EXPECT_EQ(w.RecGroupBox().Caption(), "# 5");
+                                                 }},
+                                           Write{"InsertKeepsTheNewRecord",
+                                                 [](MainWindow& w) {
+                                                   ReadOnlyDatabase::FillNew(w);
+                                                   w.UpdateBtn().Push();
+                                                   EXPECT_EQ(w.AufnTitel().Text(), "Neu");
+                                                   EXPECT_EQ(w.RecGroupBox().Caption(), " ");
+                                                 }},
+                                           Write{"DeleteKeepsTheRowListed", [](MainWindow& w) {
+                                                   w.ConfirmDlog().SetValue(false);
+                                                   ReadOnlyDatabase::Select(w, 5);
+                                                   w.DeleteBtn().Push();
+                                                   EXPECT_EQ(w.RecList().ListCount(), 3);
+                                                 }}));
 
 }  // namespace
 }  // namespace klangbuch_test

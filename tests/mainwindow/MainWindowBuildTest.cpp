@@ -142,8 +142,7 @@ TEST_F(MainWindowBuild, EachControlIsBuiltAsDeclared) {
       EXPECT_EQ(font.pixelSize(), d->fontSize);
     }
     if (d->textColor != 0) {
-      EXPECT_EQ(c->widget()->palette().color(QPalette::WindowText).rgb() & 0xffffff,
-                d->textColor);
+      EXPECT_EQ(c->widget()->palette().color(QPalette::WindowText).rgb() & 0xffffff, d->textColor);
     }
 
     // The texts reach the widgets, line breaks and blanks included.
@@ -173,8 +172,8 @@ TEST_F(MainWindowBuild, EachControlIsBuiltAsDeclared) {
 
 TEST_F(MainWindowBuild, TheFourSmallButtonsNeverTakeTheFocus) {
   MainWindow& w = OpenMainWindow();
-  for (fw::BevelButton* b : {&w.SysMenuDelete(), &w.SysMenuAdd(), &w.TonMenuDelete(),
-                             &w.TonMenuAdd()}) {
+  for (fw::BevelButton* b :
+       {&w.SysMenuDelete(), &w.SysMenuAdd(), &w.TonMenuDelete(), &w.TonMenuAdd()}) {
     EXPECT_FALSE(b->AcceptFocus()) << b->Name().toStdString();
   }
   for (const auto& c : w.Controls()) {
@@ -200,11 +199,11 @@ TEST_F(MainWindowBuild, StartsWithTheDeclaredStates) {
   EXPECT_FALSE(w.BelegCD().Value());
 
   EXPECT_EQ(Entries(w.SortOption()),
-            QStringList({u"ID"_s, u"Datum rückw."_s, u"Titel"_s, u"Interpret"_s,
-                         u"Redaktion"_s, u"Prod.Nummer"_s, u"Ort"_s}));
+            QStringList({u"ID"_s, u"Datum rückw."_s, u"Titel"_s, u"Interpret"_s, u"Redaktion"_s,
+                         u"Prod.Nummer"_s, u"Ort"_s}));
   EXPECT_EQ(w.SortOption().Text(), u"Datum rückw."_s);
-  EXPECT_EQ(Entries(w.AufnTon()), QStringList({u"AMS"_s, u"CD"_s, u"DAT"_s, u"FS"_s,
-                                               u"live"_s, u"Platte"_s, u"Band"_s}));
+  EXPECT_EQ(Entries(w.AufnTon()),
+            QStringList({u"AMS"_s, u"CD"_s, u"DAT"_s, u"FS"_s, u"live"_s, u"Platte"_s, u"Band"_s}));
   EXPECT_EQ(w.AufnTon().ListIndex(), 0);
   EXPECT_EQ(Entries(w.AufnSystem()),
             QStringList({u"Sonic"_s, u"Sequoia"_s, u"Sequoia Msp"_s, u"Radar"_s, u"analog"_s,
@@ -252,8 +251,9 @@ TEST_F(MainWindowBuild, ExactTextsKeepTheirTyposBlanksAndLineBreaks) {
 
   const QStringList label1 = w.Label1().Text().split(u'\r');
   ASSERT_EQ(label1.size(), 2);
-  EXPECT_EQ(label1[1], u"Die popup-Menüs werden beim Laden der Datenbank ggf. ergänzt wenn "
-                       u"der Eintrag nicht vorhanden ist."_s);
+  EXPECT_EQ(label1[1],
+            u"Die popup-Menüs werden beim Laden der Datenbank ggf. ergänzt wenn "
+            u"der Eintrag nicht vorhanden ist."_s);
 
   const QStringList guide = w.TextArea1().Text().split(u'\r');
   ASSERT_EQ(guide.size(), 23);
@@ -334,8 +334,8 @@ class ProbeWindow : public MainWindow {
     Wrap<fw::Listbox>(c, &fw::Listbox::DoubleClick, "DoubleClick");
     if (auto* list = dynamic_cast<fw::Listbox*>(&c); list && list->CompareRows) {
       bound.push_back(c.Name() + u".CompareRows"_s);
-      list->CompareRows = [this, name = c.Name(), inner = list->CompareRows](
-                              int a, int b, int col, int& result) {
+      list->CompareRows = [this, name = c.Name(), inner = list->CompareRows](int a, int b, int col,
+                                                                             int& result) {
         fired.push_back(name + u".CompareRows"_s);
         return inner(a, b, col, result);
       };
@@ -374,20 +374,17 @@ class ProbeWindow : public MainWindow {
 TEST_F(MainWindowBuild, BindsExactlyTheTwentyThreeControlEventsAndNoneFiresDuringTheBuild) {
   StartApp();
   ProbeWindow& w = fw::Window::SharedInstance<ProbeWindow>();
-  EXPECT_EQ(w.bound, QStringList({
-                         u"TabView.Change"_s,       u"RecList.Change"_s,
-                         u"RecList.Open"_s,         u"RecList.DoubleClick"_s,
-                         u"RecList.CompareRows"_s,  u"ShowID.Action"_s,
-                         u"SortOnOpen.Action"_s,    u"SortOption.Change"_s,
-                         u"SysMenuDelete.Action"_s, u"SysMenuAdd.Action"_s,
-                         u"SysMenuDef.Action"_s,    u"TonMenuDef.Action"_s,
-                         u"TonMenuDelete.Action"_s, u"TonMenuAdd.Action"_s,
-                         u"SearchBtn.Action"_s,     u"DeleteBtn.Action"_s,
-                         u"NewBtn.Action"_s,        u"AufnSchnitt.LostFocus"_s,
-                         u"AufnFertig.LostFocus"_s, u"UpdateBtn.Action"_s,
-                         u"BackupDat.LostFocus"_s,  u"ClearSearch.Action"_s,
-                         u"CopyBtn.Action"_s,
-                     }));
+  EXPECT_EQ(w.bound,
+            QStringList({
+                u"TabView.Change"_s,       u"RecList.Change"_s,      u"RecList.Open"_s,
+                u"RecList.DoubleClick"_s,  u"RecList.CompareRows"_s, u"ShowID.Action"_s,
+                u"SortOnOpen.Action"_s,    u"SortOption.Change"_s,   u"SysMenuDelete.Action"_s,
+                u"SysMenuAdd.Action"_s,    u"SysMenuDef.Action"_s,   u"TonMenuDef.Action"_s,
+                u"TonMenuDelete.Action"_s, u"TonMenuAdd.Action"_s,   u"SearchBtn.Action"_s,
+                u"DeleteBtn.Action"_s,     u"NewBtn.Action"_s,       u"AufnSchnitt.LostFocus"_s,
+                u"AufnFertig.LostFocus"_s, u"UpdateBtn.Action"_s,    u"BackupDat.LostFocus"_s,
+                u"ClearSearch.Action"_s,   u"CopyBtn.Action"_s,
+            }));
   // Only the list's Open event ran, once all controls existed and before
   // the window's own Open event.
   EXPECT_EQ(w.firedBeforeOpen, QStringList({u"RecList.Open"_s}));

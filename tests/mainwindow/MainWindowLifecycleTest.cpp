@@ -166,28 +166,27 @@ TEST_P(MainWindowClosing, RunsCloseOnceAndAsksToEndWithCodeZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryWay, MainWindowClosing,
-    ::testing::Values(
-        WayOfClosing{"Close", [](CountingWindow& w) { w.Close(); }},
-        WayOfClosing{"CloseTwice",
-                     [](CountingWindow& w) {
-                       w.Close();
-                       w.Close();
-                     }},
-        WayOfClosing{"FileCloseHandler",
-                     [](CountingWindow& w) { (*w.MenuHandler(u"FileClose"_s))(); }},
-        WayOfClosing{"FileCloseItem",
-                     [](CountingWindow& w) {
-                       w.MenuItemNamed(u"FileClose"_s).action()->trigger();
-                     }},
-        WayOfClosing{"CloseBox",
-                     [](CountingWindow& w) {
-                       QCloseEvent e;
-                       QCoreApplication::sendEvent(w.widget(), &e);
-                     }},
-        WayOfClosing{"FileQuit",
-                     [](CountingWindow& w) {
-                       w.MenuItemNamed(u"FileQuit"_s).action()->trigger();
-                     }}),
+    ::testing::Values(WayOfClosing{"Close", [](CountingWindow& w) { w.Close(); }},
+                      WayOfClosing{"CloseTwice",
+                                   [](CountingWindow& w) {
+                                     w.Close();
+                                     w.Close();
+                                   }},
+                      WayOfClosing{"FileCloseHandler",
+                                   [](CountingWindow& w) { (*w.MenuHandler(u"FileClose"_s))(); }},
+                      WayOfClosing{"FileCloseItem",
+                                   [](CountingWindow& w) {
+                                     w.MenuItemNamed(u"FileClose"_s).action()->trigger();
+                                   }},
+                      WayOfClosing{"CloseBox",
+                                   [](CountingWindow& w) {
+                                     QCloseEvent e;
+                                     QCoreApplication::sendEvent(w.widget(), &e);
+                                   }},
+                      WayOfClosing{"FileQuit",
+                                   [](CountingWindow& w) {
+                                     w.MenuItemNamed(u"FileQuit"_s).action()->trigger();
+                                   }}),
     [](const ::testing::TestParamInfo<WayOfClosing>& info) { return info.param.name; });
 
 }  // namespace

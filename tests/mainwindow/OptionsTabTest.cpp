@@ -40,8 +40,7 @@ const PresetList kLists[] = {
      &MainWindowTestAccess::DefTon, "TonMenuPref"},
 };
 
-class OptionsPresets : public MainWindowFixture,
-                       public ::testing::WithParamInterface<PresetList> {
+class OptionsPresets : public MainWindowFixture, public ::testing::WithParamInterface<PresetList> {
  protected:
   void SetUp() override {
     MainWindowFixture::SetUp();
@@ -95,9 +94,12 @@ TEST_P(OptionsPresets, AddAppendsTheTypedTextUnselectedAndEmptiesTheField) {
   struct Case {
     QString typed, added;
   };
-  const Case cases[] = {{u"CD"_s, u"CD"_s},          {u"CD"_s, u"CD"_s},
-                        {u"-"_s, u"\u2013"_s},       {QString(), QString()},
-                        {u"--"_s, u"--"_s},          {u" - "_s, u" - "_s},
+  const Case cases[] = {{u"CD"_s, u"CD"_s},
+                        {u"CD"_s, u"CD"_s},
+                        {u"-"_s, u"\u2013"_s},
+                        {QString(), QString()},
+                        {u"--"_s, u"--"_s},
+                        {u" - "_s, u" - "_s},
                         {u"a\tb\rc\nd"_s, u"a b c d"_s}};
   Options().SetListIndex(3);
   QStringList expected = design;

@@ -52,12 +52,16 @@ void ExpectNoFormSelection(MainWindow& w) {
 }
 
 const PrefsCase kCases[] = {
-    {"NoFileKeepsTheDesign", std::nullopt, {},
+    {"NoFileKeepsTheDesign",
+     std::nullopt,
+     {},
      [](MainWindow& w) {
        EXPECT_EQ(w.AufnSystem().ListIndex(), 2);
        EXPECT_EQ(w.AufnTon().ListIndex(), 0);
      }},
-    {"DesignFileRoundTrips", DesignFile(), {},
+    {"DesignFileRoundTrips",
+     DesignFile(),
+     {},
      [](MainWindow& w) {
        ExpectNoFormSelection(w);
        EXPECT_EQ(MainWindowTestAccess::DefSys(w), 2);
@@ -66,21 +70,28 @@ const PrefsCase kCases[] = {
        EXPECT_TRUE(w.SortOption().Enabled());
        EXPECT_FALSE(w.ShowID().Value());
      }},
-    {"ReversedLineOrder", [] {
+    {"ReversedLineOrder",
+     [] {
        QStringList lines = DesignLines();
        std::reverse(lines.begin(), lines.end());
        return Bytes(lines);
-     }(), {}, ExpectNoFormSelection},
+     }(),
+     {},
+     ExpectNoFormSelection},
     {"LineFeeds", Bytes(DesignLines(), "\n"), {}, ExpectNoFormSelection},
     {"CrLf", Bytes(DesignLines(), "\r\n"), {}, ExpectNoFormSelection},
-    {"ListLineWithoutIndexLosesItsLastEntry", DesignFileWith({u"TonMenuPref\tAMS\tCD\tDAT"_s}),
+    {"ListLineWithoutIndexLosesItsLastEntry",
+     DesignFileWith({u"TonMenuPref\tAMS\tCD\tDAT"_s}),
      {u"TonMenuPref\tAMS\tCD\t0"_s}},
-    {"KeyAloneEmptiesTheList", DesignFileWith({u"SysMenuPref"_s}), {u"SysMenuPref\t-1"_s},
+    {"KeyAloneEmptiesTheList",
+     DesignFileWith({u"SysMenuPref"_s}),
+     {u"SysMenuPref\t-1"_s},
      [](MainWindow& w) {
        EXPECT_EQ(w.AufnSystem().ListCount(), 0);
        EXPECT_EQ(MainWindowTestAccess::DefSys(w), 0);
      }},
-    {"NonNumericIndexCountsAsZero", DesignFileWith({u"SysMenuPref\tSonic\tRadar\tzwei"_s}),
+    {"NonNumericIndexCountsAsZero",
+     DesignFileWith({u"SysMenuPref\tSonic\tRadar\tzwei"_s}),
      {u"SysMenuPref\tSonic\tRadar\t0"_s}},
     {"IndexNamingNoEntrySelectsNothing",
      DesignFileWith({u"TonMenuPref\tAMS\tCD\t2"_s, u"SysMenuPref\tSonic\t-3"_s,
@@ -99,14 +110,17 @@ const PrefsCase kCases[] = {
      "Klangbuch v0.9, jemand 1999\r\r" + DesignFile().mid(DesignFile().indexOf('\r') + 2) +
          "Fenster\t10\t20\rsortonopen\tFalse\rSysMenuPref \tA\t0\r",
      {}},
-    {"EmptyFileKeepsTheDesign", QByteArray(), {},
+    {"EmptyFileKeepsTheDesign",
+     QByteArray(),
+     {},
      [](MainWindow& w) { EXPECT_EQ(w.AufnSystem().ListIndex(), 2); }},
     {"RandomBytesKeepTheDesign", RandomBytes(), {}},
-    {"FileCutInTheMiddleOfALine", DesignFileCutAfter("Sonic\tSequoia\tSequ"),
+    {"FileCutInTheMiddleOfALine",
+     DesignFileCutAfter("Sonic\tSequoia\tSequ"),
      {u"SysMenuPref\tSonic\tSequoia\t0"_s}},
     {"OnlyTrueChecksABox",
-     DesignFileWith({u"DeleteDoubleClick"_s, u"ConfirmDlog\ttrue"_s, u"ShowID\tTrue"_s,
-                     u"KeepSel\tja"_s}),
+     DesignFileWith(
+         {u"DeleteDoubleClick"_s, u"ConfirmDlog\ttrue"_s, u"ShowID\tTrue"_s, u"KeepSel\tja"_s}),
      {u"DeleteDoubleClick\tFalse"_s, u"ConfirmDlog\tFalse"_s, u"ShowID\tTrue"_s,
       u"KeepSel\tFalse"_s}},
     {"SortByIdChecksShowIdWhateverItsLineSaid",
@@ -116,7 +130,8 @@ const PrefsCase kCases[] = {
      DesignFileWith({u"SortOnOpen\tFalse\tID\tDatum rückw.\tTitel\t1"_s}),
      {u"SortOnOpen\tFalse\tID\tDatum rückw.\tTitel\t1"_s},
      [](MainWindow& w) { EXPECT_FALSE(w.SortOption().Enabled()); }},
-    {"EnDashAndEmptyEntriesSurvive", DesignFileWith({u"TonMenuPref\t\u2013\t\tCD\t1"_s}),
+    {"EnDashAndEmptyEntriesSurvive",
+     DesignFileWith({u"TonMenuPref\t\u2013\t\tCD\t1"_s}),
      {u"TonMenuPref\t\u2013\t\tCD\t1"_s},
      [](MainWindow& w) {
        EXPECT_EQ(Entries(w.TonMenuPref()), (QStringList{u"\u2013"_s, QString(), u"CD"_s}));
@@ -195,31 +210,32 @@ TEST_P(PrefsWriteFailure, BeepsShowsTheMessageLeavesTheOldFileAndStillEndsWithZe
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, PrefsWriteFailure,
-    ::testing::Values(
-        WriteFailure{"TargetIsAFolder",
-                     [](const QString& dir) {
-                       QDir(dir).mkpath(u"Klangbuch Prefs"_s);
-                       const QString inside = dir + u"/Klangbuch Prefs/inside"_s;
-                       WriteFile(inside, "old");
-                       return inside;
-                     }},
-        // The old preferences file where the preferences folder should be: a
-        // regular file, below which no one can create one, the superuser
-        // included.
-        WriteFailure{"FolderIsAFile",
-                     [](const QString& dir) {
-                       const QString old = dir + u"/Klangbuch Prefs"_s;
-                       WriteFile(old, DesignFile());
-                       qputenv("XDG_CONFIG_HOME", old.toUtf8());
-                       return old;
-                     }},
-        WriteFailure{"FolderPathRunsThroughAFile",
-                     [](const QString& dir) {
-                       const QString blocker = dir + u"/blocker"_s;
-                       WriteFile(blocker, DesignFile());
-                       qputenv("XDG_CONFIG_HOME", (blocker + u"/config"_s).toUtf8());
-                       return blocker;
-                     }}),
-    [](const ::testing::TestParamInfo<WriteFailure>& info) { return std::string(info.param.name); });
+    ::testing::Values(WriteFailure{"TargetIsAFolder",
+                                   [](const QString& dir) {
+                                     QDir(dir).mkpath(u"Klangbuch Prefs"_s);
+                                     const QString inside = dir + u"/Klangbuch Prefs/inside"_s;
+                                     WriteFile(inside, "old");
+                                     return inside;
+                                   }},
+                      // The old preferences file where the preferences folder should be: a
+                      // regular file, below which no one can create one, the superuser
+                      // included.
+                      WriteFailure{"FolderIsAFile",
+                                   [](const QString& dir) {
+                                     const QString old = dir + u"/Klangbuch Prefs"_s;
+                                     WriteFile(old, DesignFile());
+                                     qputenv("XDG_CONFIG_HOME", old.toUtf8());
+                                     return old;
+                                   }},
+                      WriteFailure{"FolderPathRunsThroughAFile",
+                                   [](const QString& dir) {
+                                     const QString blocker = dir + u"/blocker"_s;
+                                     WriteFile(blocker, DesignFile());
+                                     qputenv("XDG_CONFIG_HOME", (blocker + u"/config"_s).toUtf8());
+                                     return blocker;
+                                   }}),
+    [](const ::testing::TestParamInfo<WriteFailure>& info) {
+      return std::string(info.param.name);
+    });
 
 }  // namespace

@@ -57,8 +57,7 @@ TEST_P(ConfirmedDeleteTest, AsksWithTheExactTextsAndOnlyLoeschenDeletes) {
 
 INSTANTIATE_TEST_SUITE_P(Answers, ConfirmedDeleteTest,
                          ::testing::Values(AnswerCase{"Löschen", true},
-                                           AnswerCase{"Abbrechen", false},
-                                           AnswerCase{"", false}));
+                                           AnswerCase{"Abbrechen", false}, AnswerCase{"", false}));
 
 TEST_F(RecordDeleteTest, WithoutTheQuestionOptionTheButtonDeletesAtOnce) {
   MainWindow& w = Open();
@@ -67,7 +66,8 @@ TEST_F(RecordDeleteTest, WithoutTheQuestionOptionTheButtonDeletesAtOnce) {
   w.DeleteBtn().Push();
 
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(Table(), (std::vector<QStringList>{Expected(kStoredRows[1]), Expected(kStoredRows[2])}));
+  EXPECT_EQ(Table(),
+            (std::vector<QStringList>{Expected(kStoredRows[1]), Expected(kStoredRows[2])}));
   EXPECT_EQ(w.RecList().ListCount(), 2);
   ExpectEmptiedAfterDelete(w);
 }

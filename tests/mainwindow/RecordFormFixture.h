@@ -23,18 +23,20 @@ struct StoredRow {
 };
 
 inline const std::vector<StoredRow> kStoredRows = {
-    {3, {"2012-03-05", "P-1", "Erster Titel", "WDR 3", "CD", "Anna", "Köln", "04.03.12", "ja",
-         "HD 1", "ok", "1", "Bem. 1", "Radar", "0", "Stereo"}},
-    {5, {"2011-12-24", "P-2", "Zweiter", "NDR", "AMS", "Bert", "Hamburg", "", "", "", "", "0", "",
-         "Sonic", "1", ""}},
-    {7, {"2013-01-15", "P-3", "Dritter", "BR", "DAT", "Cem", "München", "15.01.2013",
-         "05.02.2013", "Band", "06.02.2013", "0", "", "Sequoia", "0", "5.1"}},
+    {3,
+     {"2012-03-05", "P-1", "Erster Titel", "WDR 3", "CD", "Anna", "Köln", "04.03.12", "ja", "HD 1",
+      "ok", "1", "Bem. 1", "Radar", "0", "Stereo"}},
+    {5,
+     {"2011-12-24", "P-2", "Zweiter", "NDR", "AMS", "Bert", "Hamburg", "", "", "", "", "0", "",
+      "Sonic", "1", ""}},
+    {7,
+     {"2013-01-15", "P-3", "Dritter", "BR", "DAT", "Cem", "München", "15.01.2013", "05.02.2013",
+      "Band", "06.02.2013", "0", "", "Sequoia", "0", "5.1"}},
 };
 
-inline const char* const kColumns[] = {"Datum",  "ProdNr",    "Titel",   "Redaktion", "Format",
-                                       "Interpret", "Ort",    "Schnitt", "Fertig",    "Backup",
-                                       "BackupDat", "BelegCD", "Bemerkung", "System", "Surr",
-                                       "Technik"};
+inline const char* const kColumns[] = {
+    "Datum",  "ProdNr", "Titel",     "Redaktion", "Format",    "Interpret", "Ort",  "Schnitt",
+    "Fertig", "Backup", "BackupDat", "BelegCD",   "Bemerkung", "System",    "Surr", "Technik"};
 
 // What makes a write fail.
 enum class Obstacle {

@@ -63,7 +63,8 @@ TEST_F(RecordFormTest, SelectingARowShowsItsRecordWithStoredDatesInTheShownForm)
 }
 
 TEST_F(RecordFormTest, AStoredValueThePopupLacksIsAppendedOnceAndTheFirstEqualEntryWins) {
-  Exec(QStringLiteral("UPDATE Aufnahmen SET Format = 'MiniDisc', System = 'Sadie' WHERE ID IN (3, 7)"));
+  Exec(QStringLiteral(
+      "UPDATE Aufnahmen SET Format = 'MiniDisc', System = 'Sadie' WHERE ID IN (3, 7)"));
   MainWindow& w = Open();
   const int tonCount = w.AufnTon().ListCount();
   const int sysCount = w.AufnSystem().ListCount();
@@ -127,8 +128,7 @@ TEST_F(RecordFormTest, AFailedLoadShowsTheErrorWithoutRollbackAndKeepsTheForm) {
 }
 
 // "Neu" and its menu item prepare the same empty record.
-class NewRecordTest : public RecordFormFixture,
-                      public ::testing::WithParamInterface<bool> {};
+class NewRecordTest : public RecordFormFixture, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(NewRecordTest, EmptiesTheFormProposesTodayAndDropsTheSelection) {
   MainWindow& w = Open();
@@ -159,8 +159,7 @@ TEST_P(NewRecordTest, EmptiesTheFormProposesTodayAndDropsTheSelection) {
 INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, NewRecordTest, ::testing::Bool());
 
 // "Duplikat" and its menu item keep the record but its dates.
-class DuplicateTest : public RecordFormFixture,
-                      public ::testing::WithParamInterface<bool> {};
+class DuplicateTest : public RecordFormFixture, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(DuplicateTest, KeepsAllButTheDatesAndTheSourceRowStaysSelected) {
   MainWindow& w = Open();
@@ -199,8 +198,8 @@ TEST_F(RecordFormTest, ClearingOnlyTheDatesLeavesEverythingElse) {
   w.ClearFields(false);
 
   for (const auto& [field, column] : TextFields(w)) {
-    const bool isDate = column == "Datum" || column == "Schnitt" || column == "Fertig" ||
-                        column == "BackupDat";
+    const bool isDate =
+        column == "Datum" || column == "Schnitt" || column == "Fertig" || column == "BackupDat";
     EXPECT_EQ(field->Text().isEmpty(), isDate) << column.toStdString();
   }
   EXPECT_EQ(w.RecGroupBox().Caption(), " ");

@@ -54,8 +54,9 @@ TEST_F(RecordListFixture, FailingQueryKeepsTheRowsAndShowsTheDatabaseError) {
 }
 
 TEST_F(RecordListFixture, QueryWithoutRowsEmptiesTheListSilently) {
-  Exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
-       "INSERT INTO Aufnahmen (Datum, Titel) SELECT '2001-01-01', 'Reihe ' || i FROM n"_s);
+  Exec(
+      u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
+      "INSERT INTO Aufnahmen (Datum, Titel) SELECT '2001-01-01', 'Reihe ' || i FROM n"_s);
   MainWindow& mw = Open();
   fw::Listbox& list = mw.RecList();
   ASSERT_EQ(list.ListCount(), 46);

@@ -30,7 +30,10 @@ const KeyCase kKeys[] = {
     {2020, "31.12.26", 261231},  // the window follows today's year
     {2030, "31.12.29", 1291231},
     {2026, " 5.-3.2026", 1259705},  // read as Val reads: blanks skipped, signs count
-    {2026, "\U0001F3B5" "5.03.26", 1260300},  // positions count characters, not UTF-16 units
+    {2026,
+     "\U0001F3B5"
+     "5.03.26",
+     1260300},  // positions count characters, not UTF-16 units
 };
 
 struct CompareCase {
@@ -123,10 +126,10 @@ struct OptionCase {
 
 TEST_F(RecordListFixture, EachSortOptionSortsItsColumnAscendingButTheDate) {
   const OptionCase cases[] = {
-      {0, {1, 2, 9, 10, 11, 100}},     // by number, not as text
-      {2, {2, 10, 100, 9, 11, 1}},     // Ärzte, Bach, Chor, Mozart, Öl, Zebra
-      {5, {11, 9, 1, 10, 2, 100}},     // "", P 1, P 10, P 100, P 9, Q 2: as text
-      {1, {100, 1, 9, 11, 2, 10}},     // back to the date, descending
+      {0, {1, 2, 9, 10, 11, 100}},  // by number, not as text
+      {2, {2, 10, 100, 9, 11, 1}},  // Ärzte, Bach, Chor, Mozart, Öl, Zebra
+      {5, {11, 9, 1, 10, 2, 100}},  // "", P 1, P 10, P 100, P 9, Q 2: as text
+      {1, {100, 1, 9, 11, 2, 10}},  // back to the date, descending
   };
   MainWindow& mw = Open();
   fw::Listbox& list = mw.RecList();

@@ -57,13 +57,12 @@ TEST_P(RecordSaveFailureTest, ReportsOnceLosesNothingAndTheSameSaveSucceedsLater
 
 INSTANTIATE_TEST_SUITE_P(
     Obstacles, RecordSaveFailureTest,
-    ::testing::Values(
-        FailureCase{Obstacle::kTrigger, false, "Database Error: 19\n\nblocked\n"},
-        FailureCase{Obstacle::kTrigger, true, "Database Error: 19\n\nblocked\n"},
-        FailureCase{Obstacle::kWriteLock, false, "Database Error: 5\n"},
-        FailureCase{Obstacle::kWriteLock, true, "Database Error: 5\n"},
-        FailureCase{Obstacle::kCommit, false, "Database Error: 5\n"},
-        FailureCase{Obstacle::kCommit, true, "Database Error: 5\n"}));
+    ::testing::Values(FailureCase{Obstacle::kTrigger, false, "Database Error: 19\n\nblocked\n"},
+                      FailureCase{Obstacle::kTrigger, true, "Database Error: 19\n\nblocked\n"},
+                      FailureCase{Obstacle::kWriteLock, false, "Database Error: 5\n"},
+                      FailureCase{Obstacle::kWriteLock, true, "Database Error: 5\n"},
+                      FailureCase{Obstacle::kCommit, false, "Database Error: 5\n"},
+                      FailureCase{Obstacle::kCommit, true, "Database Error: 5\n"}));
 
 class RecordSaveVanishedTest : public RecordFormFixture {};
 

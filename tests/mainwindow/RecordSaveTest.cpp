@@ -34,9 +34,10 @@ TEST_F(RecordSaveTest, ANewRecordIsStoredExactlyAsTypedUnderTheNextId) {
   w.UpdateBtn().Push();
 
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(Row(8), (QStringList{w.today.SQLDate(), "N'1", "Rock'n'Roll \"live\"; DROP TABLE Aufnahmen",
-                                 "''", "AMS", "Die Ärzte", "Straße", "", "ok", "", "", "0",
-                                 "eins\nzwei", "Sequoia Msp", "1", "", "8"}));
+  EXPECT_EQ(Row(8),
+            (QStringList{w.today.SQLDate(), "N'1", "Rock'n'Roll \"live\"; DROP TABLE Aufnahmen",
+                         "''", "AMS", "Die Ärzte", "Straße", "", "ok", "", "", "0", "eins\nzwei",
+                         "Sequoia Msp", "1", "", "8"}));
   // Empty fields are stored as the empty text, not as NULL.
   EXPECT_EQ(Rows(QStringLiteral("SELECT typeof(Schnitt), typeof(Backup), typeof(BackupDat), "
                                 "typeof(Technik), typeof(BelegCD) FROM Aufnahmen WHERE ID = 8")),
@@ -86,9 +87,9 @@ TEST_F(RecordSaveTest, AnUpdateChangesOnlyItsRowAndReselectsItsPosition) {
   w.UpdateBtn().Push();
 
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(Row(5), (QStringList{"2011-12-24", "P-2", "Neuer Titel", "NDR", "AMS", "Bert",
-                                 "Hamburg", "1.2.2013", "", "", "", "1", "", "Sonic", "1", "",
-                                 "5"}));
+  EXPECT_EQ(Row(5),
+            (QStringList{"2011-12-24", "P-2", "Neuer Titel", "NDR", "AMS", "Bert", "Hamburg",
+                         "1.2.2013", "", "", "", "1", "", "Sonic", "1", "", "5"}));
   EXPECT_EQ(TableWithout(5), others);
   EXPECT_EQ(w.RecList().ListIndex(), position);
   EXPECT_EQ(w.RecGroupBox().Caption(), "# 5");
@@ -137,9 +138,9 @@ TEST_F(RecordSaveTest, ADuplicateIsInsertedAndItsSourceStaysAsItWas) {
   w.UpdateBtn().Push();
 
   EXPECT_EQ(Row(3), Expected(kStoredRows[0]));
-  EXPECT_EQ(Row(8), (QStringList{w.today.SQLDate(), "P-1", "Zweite Fassung", "WDR 3", "CD",
-                                 "Anna", "Köln", "", "", "HD 1", "", "1", "Bem. 1", "Radar", "0",
-                                 "Stereo", "8"}));
+  EXPECT_EQ(Row(8),
+            (QStringList{w.today.SQLDate(), "P-1", "Zweite Fassung", "WDR 3", "CD", "Anna", "Köln",
+                         "", "", "HD 1", "", "1", "Bem. 1", "Radar", "0", "Stereo", "8"}));
   // A row was selected before the save, so the refill disables the form.
   EXPECT_FALSE(w.RecGroupBox().Enabled());
 }

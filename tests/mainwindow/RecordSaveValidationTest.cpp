@@ -67,17 +67,19 @@ TEST_P(MissingFieldsTest, ListsEveryEmptyRequiredFieldInOrderAndSavesNothing) {
   EXPECT_EQ(w.AufnDatum().Text(), w.today.AbbreviatedDate());
 }
 
-QString Line(const char* name) { return EndOfLine + QStringLiteral("     - ") + QLatin1String(name); }
+QString Line(const char* name) {
+  return EndOfLine + QStringLiteral("     - ") + QLatin1String(name);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, MissingFieldsTest,
-    ::testing::Values(MissingCase{{"ProdNummer"}, Line("ProdNr")},
-                      MissingCase{{"AufnTitel"}, Line("Titel")},
-                      MissingCase{{"AufnInterpret"}, Line("Interpret")},
-                      MissingCase{{"AufnRed"}, Line("Redaktion")},
-                      MissingCase{{"AufnOrt"}, Line("Ort")},
-                      MissingCase{{"AufnOrt", "ProdNummer", "AufnTitel"},
-                                  Line("ProdNr") + Line("Titel") + Line("Ort")}));
+INSTANTIATE_TEST_SUITE_P(Fields, MissingFieldsTest,
+                         ::testing::Values(MissingCase{{"ProdNummer"}, Line("ProdNr")},
+                                           MissingCase{{"AufnTitel"}, Line("Titel")},
+                                           MissingCase{{"AufnInterpret"}, Line("Interpret")},
+                                           MissingCase{{"AufnRed"}, Line("Redaktion")},
+                                           MissingCase{{"AufnOrt"}, Line("Ort")},
+                                           MissingCase{
+                                               {"AufnOrt", "ProdNummer", "AufnTitel"},
+                                               Line("ProdNr") + Line("Titel") + Line("Ort")}));
 
 TEST_F(RecordSaveValidationTest, ABlankFillsARequiredFieldAndOtherFieldsAreOptional) {
   MainWindow& w = Open();
@@ -147,9 +149,9 @@ TEST_P(SecondaryDateTest, ARejectedTextStopsOneSaveAndAnyTextIsStoredAsTyped) {
   }
   // The message has cleared the mark: the next press goes through.
   EXPECT_EQ(Save(w), std::nullopt);
-  const int column = static_cast<int>(std::find(std::begin(kColumns), std::end(kColumns),
-                                                std::string_view(c.column)) -
-                                      std::begin(kColumns));
+  const int column = static_cast<int>(
+      std::find(std::begin(kColumns), std::end(kColumns), std::string_view(c.column)) -
+      std::begin(kColumns));
   EXPECT_EQ(Row(8).value(column), QString::fromUtf8(c.typed));
 }
 

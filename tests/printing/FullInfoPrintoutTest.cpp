@@ -15,8 +15,8 @@ using klangbuch_test::Recording;
 namespace {
 
 const QString kFooter = u"Gedruckt mit Klangbuch – klangbuch.example.org"_s;
-const QStringList kLabels{u"Titel:"_s,     u"Interpret:"_s, u"System:"_s,  u"Format:"_s,
-                          u"Ort:"_s,       u"Redaktion:"_s, u"Technik:"_s, u"1. Schnitt:"_s,
+const QStringList kLabels{u"Titel:"_s,     u"Interpret:"_s, u"System:"_s,   u"Format:"_s,
+                          u"Ort:"_s,       u"Redaktion:"_s, u"Technik:"_s,  u"1. Schnitt:"_s,
                           u"Fertig am:"_s, u"Backup:"_s,    u"Bemerkung:"_s};
 
 class FullInfoPrintout : public PrintingFixture {
@@ -70,9 +70,10 @@ TEST_F(FullInfoPrintout, OneBlockTheRecordLineElevenLabelsAndTheirValues) {
   EXPECT_EQ(record.x, 60);
   EXPECT_EQ(record.y, 72);
   EXPECT_FALSE(record.style.italic);
-  const QStringList values{u"Messe"_s,    u"Chor"_s,      u"DSD"_s,         u"CD"_s,
-                           u"Köln"_s,     u"WDR 3"_s,     u"2 Mikrofone"_s, u"07.05.2021"_s,
-                           u"ja"_s,       u"DVD 3 vom 01.06.2021"_s, u"gut"_s};
+  const QStringList values{
+      u"Messe"_s, u"Chor"_s,        u"DSD"_s,        u"CD"_s, u"Köln"_s,
+      u"WDR 3"_s, u"2 Mikrofone"_s, u"07.05.2021"_s, u"ja"_s, u"DVD 3 vom 01.06.2021"_s,
+      u"gut"_s};
   for (int n = 0; n < 11; ++n) {
     const fw::DrawnLine& label = log.lines[3 + n];
     const fw::DrawnLine& value = log.lines[14 + n];
@@ -103,7 +104,8 @@ TEST_F(FullInfoPrintout, FormatBackupAndDateRules) {
     const char* backupLine;
     const char* fertigLine;
   } cases[] = {
-      {"CD, surround and voucher", "CD", true, true, "DVD", "", "", "CD, Surround  (BelegCD)", "DVD", ""},
+      {"CD, surround and voucher", "CD", true, true, "DVD", "", "", "CD, Surround  (BelegCD)",
+       "DVD", ""},
       {"CD with voucher", "CD", false, true, "DVD", "ok", "ok", "CD (BelegCD)", "DVD vom ok", "ok"},
       {"voucher only for a CD", "DAT", false, true, "", "2020-01-02", "2020-01-03", "DAT",
        " vom 02.01.2020", "03.01.2020"},
@@ -145,7 +147,8 @@ TEST_F(FullInfoPrintout, LineEndsInEveryValueAndLongValuesCondensed) {
   Open();
   PrintInfoWindow& w = OpenPrintInfo();
   const fw::PrintLog& log = Print(w, {0});
-  EXPECT_TRUE(Find(log, u"Datensatz # %1,  Aufnahmedatum: 02.01.2020,  Prod.Nr.: P\\\\1"_s.arg(id)));
+  EXPECT_TRUE(
+      Find(log, u"Datensatz # %1,  Aufnahmedatum: 02.01.2020,  Prod.Nr.: P\\\\1"_s.arg(id)));
   const QStringList values = Values(log, id);
   ASSERT_EQ(values.size(), 11);
   EXPECT_EQ(values[0], u"Eins\\\\Zwei"_s);
@@ -165,7 +168,8 @@ TEST_F(FullInfoPrintout, FourBlocksAPageTheFifthOnPageTwoUnderItsOwnHeading) {
   std::vector<std::pair<int, double>> records;
   for (const fw::DrawnLine& l : log.lines)
     if (l.text.startsWith(u"Datensatz # "_s)) records.emplace_back(l.page, l.y);
-  EXPECT_EQ(records, (std::vector<std::pair<int, double>>{{1, 72}, {1, 234}, {1, 396}, {1, 558}, {2, 72}}));
+  EXPECT_EQ(records,
+            (std::vector<std::pair<int, double>>{{1, 72}, {1, 234}, {1, 396}, {1, 558}, {2, 72}}));
   const auto heading = Find(log, u"Detail ausgewählter Aufnahmen, Stand 15.06.26"_s);
   ASSERT_TRUE(heading);
   EXPECT_EQ(heading->page, 2);
@@ -227,7 +231,8 @@ TEST_F(FullInfoPrintout, CancelNothingSelectedADeletedRecordAndADatabaseError) {
   int blocks = 0;
   for (const fw::DrawnLine& l : skipped.lines) blocks += l.text.startsWith(u"Datensatz # "_s);
   EXPECT_EQ(blocks, 2);
-  EXPECT_FALSE(Find(skipped, u"Datensatz # %1,  Aufnahmedatum: 30.12.2020,  Prod.Nr.: P 1"_s.arg(deleted)));
+  EXPECT_FALSE(
+      Find(skipped, u"Datensatz # %1,  Aufnahmedatum: 30.12.2020,  Prod.Nr.: P 1"_s.arg(deleted)));
   EXPECT_TRUE(dialogs.MsgBoxTexts().empty());
 
   // A database error: its message, the heading drawn so far, no footer.

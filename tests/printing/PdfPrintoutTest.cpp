@@ -60,7 +60,8 @@ std::vector<Page> ReadBack(const QString& pdf) {
 class PdfPrintout : public PrintingFixture {};
 
 TEST_F(PdfPrintout, ThirtyRecordingsOnThreePagesWithinTheMargins) {
-  if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) GTEST_SKIP() << "pdftotext missing (poppler-utils)";
+  if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+    GTEST_SKIP() << "pdftotext missing (poppler-utils)";
   AddNumbered(30);
   Open();
   const QString pdf = programDir.filePath(u"liste.pdf"_s);

@@ -19,7 +19,9 @@ namespace {
 
 class PrintInfo : public PrintingFixture {
  protected:
-  fw::MenuItem& Item(const char* name) { return *app->MenuBar()->FindItem(QString::fromLatin1(name)); }
+  fw::MenuItem& Item(const char* name) {
+    return *app->MenuBar()->FindItem(QString::fromLatin1(name));
+  }
 
   static std::vector<int> SelectedRows(const fw::Listbox& list) {
     std::vector<int> rows;
@@ -106,8 +108,11 @@ TEST_F(PrintInfo, IdsSortAsNumbersDatesByTheirKeyEqualKeysAsEqual) {
     const char* b;
     int column;
     int result;
-  } cases[] = {{"9", "10", 0, -1},          {"10", "9", 0, 1},          {"7", "7", 0, 0},
-               {"01.01.27", "31.12.99", 1, -1}, {"05.03.2026", "05.03.26", 1, 0},
+  } cases[] = {{"9", "10", 0, -1},
+               {"10", "9", 0, 1},
+               {"7", "7", 0, 0},
+               {"01.01.27", "31.12.99", 1, -1},
+               {"05.03.2026", "05.03.26", 1, 0},
                {"31.12.26", "01.01.00", 1, 1}};
   for (const auto& c : cases) {
     list.DeleteAllRows();
@@ -175,7 +180,8 @@ TEST_F(PrintInfo, ItsDruckenPrintsTheSelectionAndFollowsIt) {
   EXPECT_FALSE(w.PrintInfo().Enabled());
   Activate(w);
   EXPECT_FALSE(Item("FilePrint").Enabled());
-  for (const char* name : {"FileClose", "EditSelectAll", "FilePageSetup"}) EXPECT_TRUE(Item(name).Enabled()) << name;
+  for (const char* name : {"FileClose", "EditSelectAll", "FilePageSetup"})
+    EXPECT_TRUE(Item(name).Enabled()) << name;
 
   // The main window in front: its own "Drucken..." is there all the same.
   main.Show();

@@ -27,7 +27,8 @@ class PrintableArea : public PrintingFixture, public ::testing::WithParamInterfa
   QSizeF Printable() const {
     const Paper& p = GetParam();
     return QPageLayout(QPageSize(p.size), QPageLayout::Portrait,
-                       QMarginsF(p.marginMm, p.marginMm, p.marginMm, p.marginMm), QPageLayout::Millimeter)
+                       QMarginsF(p.marginMm, p.marginMm, p.marginMm, p.marginMm),
+                       QPageLayout::Millimeter)
         .paintRect(QPageLayout::Point)
         .size();
   }
@@ -78,6 +79,8 @@ INSTANTIATE_TEST_SUITE_P(A4AndLetter, PrintableArea,
                                            Paper{"A4_25mm", QPageSize::A4, 25},
                                            Paper{"Letter_half_inch", QPageSize::Letter, 12.7},
                                            Paper{"Letter_one_inch", QPageSize::Letter, 25.4}),
-                         [](const ::testing::TestParamInfo<Paper>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<Paper>& info) {
+                           return info.param.name;
+                         });
 
 }  // namespace

@@ -53,18 +53,27 @@ class PrintingFixture : public KlangbuchFixture {
     db.DatabaseFile = fw::FolderItem(DatabasePath());
     EXPECT_TRUE(db.Connect());
     fw::DatabaseRecord rec;
-    const std::pair<const char*, const QString*> texts[] = {
-        {"Datum", &r.Datum},         {"ProdNr", &r.ProdNr},   {"Titel", &r.Titel},
-        {"Redaktion", &r.Redaktion}, {"Format", &r.Format},   {"Interpret", &r.Interpret},
-        {"Ort", &r.Ort},             {"Schnitt", &r.Schnitt}, {"Fertig", &r.Fertig},
-        {"Backup", &r.Backup},       {"BackupDat", &r.BackupDat}, {"Bemerkung", &r.Bemerkung},
-        {"System", &r.System},       {"Technik", &r.Technik}};
+    const std::pair<const char*, const QString*> texts[] = {{"Datum", &r.Datum},
+                                                            {"ProdNr", &r.ProdNr},
+                                                            {"Titel", &r.Titel},
+                                                            {"Redaktion", &r.Redaktion},
+                                                            {"Format", &r.Format},
+                                                            {"Interpret", &r.Interpret},
+                                                            {"Ort", &r.Ort},
+                                                            {"Schnitt", &r.Schnitt},
+                                                            {"Fertig", &r.Fertig},
+                                                            {"Backup", &r.Backup},
+                                                            {"BackupDat", &r.BackupDat},
+                                                            {"Bemerkung", &r.Bemerkung},
+                                                            {"System", &r.System},
+                                                            {"Technik", &r.Technik}};
     for (const auto& [name, value] : texts) rec.Column(QString::fromLatin1(name), *value);
     rec.BooleanColumn(QStringLiteral("BelegCD"), r.BelegCD);
     rec.BooleanColumn(QStringLiteral("Surr"), r.Surr);
     db.InsertRecord(QStringLiteral("Aufnahmen"), rec);
     EXPECT_FALSE(db.Error()) << db.ErrorMessage().toStdString();
-    std::unique_ptr<fw::RecordSet> rs = db.SQLSelect(QStringLiteral("SELECT max(ID) FROM Aufnahmen"));
+    std::unique_ptr<fw::RecordSet> rs =
+        db.SQLSelect(QStringLiteral("SELECT max(ID) FROM Aufnahmen"));
     const int id = rs ? fw::Val(rs->IdxField(1).StringValue()) : 0;
     db.Close();
     return id;
@@ -75,13 +84,15 @@ class PrintingFixture : public KlangbuchFixture {
   void AddNumbered(int n) {
     QStringList rows;
     for (int i = 1; i <= n; ++i) {
-      rows << QStringLiteral("('%1', 'P 1', 'Titel %2', 'WDR 3', 'CD', 'Chor', 'Köln', 'DSD', 0, 0)")
+      rows << QStringLiteral(
+                  "('%1', 'P 1', 'Titel %2', 'WDR 3', 'CD', 'Chor', 'Köln', 'DSD', 0, 0)")
                   .arg(QDate(2020, 12, 31).addDays(1 - i).toString(Qt::ISODate))
                   .arg(i);
     }
     if (n > 0) {
       Exec(QStringLiteral("INSERT INTO Aufnahmen (Datum, ProdNr, Titel, Redaktion, Format, "
-                          "Interpret, Ort, System, BelegCD, Surr) VALUES ") + rows.join(u','));
+                          "Interpret, Ort, System, BelegCD, Surr) VALUES ") +
+           rows.join(u','));
     }
   }
 

@@ -30,7 +30,8 @@ void PrintTo(const Drawn& d, std::ostream* os) {
 
 std::vector<Drawn> Drawing(const fw::PrintLog& log) {
   std::vector<Drawn> out;
-  for (const fw::DrawnLine& l : log.lines) out.push_back({l.text, l.x, l.y, l.page, l.style.italic});
+  for (const fw::DrawnLine& l : log.lines)
+    out.push_back({l.text, l.x, l.y, l.page, l.style.italic});
   return out;
 }
 
@@ -65,11 +66,13 @@ TEST_F(RecordListPrintout, NoRecordOnePageWithTheHeaderAndTheFooter) {
   w.today = fw::Date(2025, 1, 2);  // the title's date is the window's, not the day of printing
   const fw::PrintLog& log = Print();
   EXPECT_EQ(dialogs.shown[0].parent, &w);
-  EXPECT_EQ(Drawing(log), (std::vector<Drawn>{{u"Liste der Aufnahmen, Stand 02.01.25"_s, 60, 69, 1, true},
-                                              {u"Seite 1"_s, 425, 69, 1, true},
-                                              {u"Alle Datensätze"_s, 60, 81, 1, true},
-                                              {kFooter, 60, 120, 1, true}}));
-  for (const fw::DrawnLine& l : log.lines) EXPECT_EQ(l.style, (fw::TextStyle{u"Arial"_s, 10, true, false}));
+  EXPECT_EQ(Drawing(log),
+            (std::vector<Drawn>{{u"Liste der Aufnahmen, Stand 02.01.25"_s, 60, 69, 1, true},
+                                {u"Seite 1"_s, 425, 69, 1, true},
+                                {u"Alle Datensätze"_s, 60, 81, 1, true},
+                                {kFooter, 60, 120, 1, true}}));
+  for (const fw::DrawnLine& l : log.lines)
+    EXPECT_EQ(l.style, (fw::TextStyle{u"Arial"_s, 10, true, false}));
   EXPECT_TRUE(log.ended);
 }
 
@@ -77,13 +80,14 @@ TEST_F(RecordListPrintout, OneRecordThreeLinesWithTheirCommasAndBlanks) {
   AddNumbered(1);
   Open();
   const fw::PrintLog& log = Print();
-  EXPECT_EQ(Drawing(log), (std::vector<Drawn>{{kTitle, 60, 69, 1, true},
-                                              {u"Seite 1"_s, 425, 69, 1, true},
-                                              {u"Alle Datensätze"_s, 60, 81, 1, true},
-                                              {u"31.12.2020, P 1"_s, 60, 120, 1, false},
-                                              {u"Titel 1,   Chor"_s, 60, 132, 1, false},
-                                              {u"Ort: Köln   (WDR 3, DSD, CD)"_s, 60, 144, 1, false},
-                                              {kFooter, 60, 168, 1, true}}));
+  EXPECT_EQ(Drawing(log),
+            (std::vector<Drawn>{{kTitle, 60, 69, 1, true},
+                                {u"Seite 1"_s, 425, 69, 1, true},
+                                {u"Alle Datensätze"_s, 60, 81, 1, true},
+                                {u"31.12.2020, P 1"_s, 60, 120, 1, false},
+                                {u"Titel 1,   Chor"_s, 60, 132, 1, false},
+                                {u"Ort: Köln   (WDR 3, DSD, CD)"_s, 60, 144, 1, false},
+                                {kFooter, 60, 168, 1, true}}));
   for (int i = 3; i < 6; ++i) EXPECT_EQ(log.lines[i].wrap, 435);
 }
 
@@ -122,7 +126,8 @@ TEST_F(RecordListPrintout, PageFullAndPageFullPlusOne) {
       std::vector<Drawn> page2;
       for (const Drawn& d : Drawing(log))
         if (d.page == 2 && d.italic && d.text != kFooter) page2.push_back(d);
-      EXPECT_EQ(page2, (std::vector<Drawn>{{kTitle, 60, 69, 2, true}, {u"Seite 2"_s, 425, 69, 2, true}}));
+      EXPECT_EQ(page2,
+                (std::vector<Drawn>{{kTitle, 60, 69, 2, true}, {u"Seite 2"_s, 425, 69, 2, true}}));
     }
     CloseMainWindow();
   }

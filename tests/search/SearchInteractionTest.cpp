@@ -49,7 +49,9 @@ class SearchInteraction : public SearchFixture {
 
   static QLineEdit& Edit(fw::TextField& f) { return *static_cast<QLineEdit*>(f.widget()); }
 
-  static fw::MenuItem& SelectAll() { return *MenuBar1::SharedInstance().FindItem(u"EditSelectAll"_s); }
+  static fw::MenuItem& SelectAll() {
+    return *MenuBar1::SharedInstance().FindItem(u"EditSelectAll"_s);
+  }
 
   // A user's click on a label: press and release.
   static void Click(fw::Label& label) { QTest::mouseClick(label.widget(), Qt::LeftButton); }
@@ -68,8 +70,12 @@ TEST_F(SearchInteraction, FindenHandsTheConditionOverInOrderThenHides) {
   };
   Seen atRefill, atClear;
   const auto see = [&](Seen& s) {
-    s = {w.filter, main->ClearSearch().Enabled(), SelectAll().Enabled(),
-         !main->AufnTitel().Text().isEmpty(), w.IsVisible(), main->RecList().ListCount()};
+    s = {w.filter,
+         main->ClearSearch().Enabled(),
+         SelectAll().Enabled(),
+         !main->AufnTitel().Text().isEmpty(),
+         w.IsVisible(),
+         main->RecList().ListCount()};
   };
   const std::function<void()> change = main->RecList().Change;
   main->RecList().Change = [&] {
@@ -144,7 +150,8 @@ TEST_F(SearchInteraction, TheOpenExpertPartPreviewsIntoFilterAndFindenTakesTheTy
   const Step steps[] = {
       {"typed", [&] { QTest::keyClicks(w.SearchFor().widget(), u" und"_s); },
        "upper(Titel) LIKE '%NACHT UND%'"},
-      {"option", [&] { Choose(w.SearchOption(), u"beginnt mit"_s); }, "upper(Titel) LIKE 'NACHT UND%'"},
+      {"option", [&] { Choose(w.SearchOption(), u"beginnt mit"_s); },
+       "upper(Titel) LIKE 'NACHT UND%'"},
       {"column", [&] { Choose(w.SearchBy(), u"Ort"_s); }, "upper(Ort) LIKE 'NACHT UND%'"},
       {"text", [&] { w.SearchFor().SetText(u""_s); }, ""},
       {"date", [&] { w.SearchByDate().SetText(u"2011"_s); }, "Datum > '2011-01-01'"},
@@ -308,12 +315,14 @@ TEST_F(SearchInteraction, ReturnInATextFieldPushesFinden) {
     SearchFixture::Controls set;
     std::vector<int> ids;
   };
+  // clang-format off
   const Way ways[] = {
       {"SearchFor", [](SearchWindow& w) -> fw::TextField& { return w.SearchFor(); },
        {.text = "stille"}, {5}},
       {"SearchByDate", [](SearchWindow& w) -> fw::TextField& { return w.SearchByDate(); },
        {.date = "2010", .op = "="}, {2}},
   };
+  // clang-format on
   SearchWindow& w = Shown();
   for (const Way& way : ways) {
     ShowAgain(w);
@@ -365,7 +374,8 @@ TEST_F(SearchInteraction, ABadExpertConditionShowsTheDatabaseErrorAndAlleResetsI
   const std::vector<fw::String> texts = dialogs.MsgBoxTexts();
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_TRUE(texts[0].startsWith(u"Database Error: "_s)) << texts[0].toStdString();
-  EXPECT_TRUE(texts[0].endsWith(u"Prüfen Sie bei einer Suchanfrage ggf. die SQL-Query\nIm Expert Modus"_s));
+  EXPECT_TRUE(
+      texts[0].endsWith(u"Prüfen Sie bei einer Suchanfrage ggf. die SQL-Query\nIm Expert Modus"_s));
   EXPECT_EQ(Rows(u"SELECT count(*) FROM Aufnahmen"_s).at(0).at(0), u"6"_s) << "nothing deleted";
   EXPECT_FALSE(w.IsVisible());
   EXPECT_EQ(w.filter, typed);

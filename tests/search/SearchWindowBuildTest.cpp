@@ -149,9 +149,9 @@ TEST_F(SearchFixture, TabOrderStartsAtFindenAndPassesTheSmallBoxesAndTheTriangle
     }
     at = at->nextInFocusChain();
   } while (at != w.EnterSearch().widget());
-  EXPECT_EQ(order, (QStringList{u"EnterSearch"_s, u"SearchBy"_s, u"SearchFor"_s,
-                                u"SearchOption"_s, u"SearchSQL"_s, u"SearchUnfinished"_s,
-                                u"SearchDateType"_s, u"SearchByDate"_s}));
+  EXPECT_EQ(order, (QStringList{u"EnterSearch"_s, u"SearchBy"_s, u"SearchFor"_s, u"SearchOption"_s,
+                                u"SearchSQL"_s, u"SearchUnfinished"_s, u"SearchDateType"_s,
+                                u"SearchByDate"_s}));
   EXPECT_EQ(w.SearchSurr().widget()->focusPolicy(), Qt::ClickFocus);
   EXPECT_EQ(w.SearchCD().widget()->focusPolicy(), Qt::ClickFocus);
   EXPECT_EQ(w.Xpert().widget()->focusPolicy(), Qt::NoFocus);
@@ -159,11 +159,13 @@ TEST_F(SearchFixture, TabOrderStartsAtFindenAndPassesTheSmallBoxesAndTheTriangle
 
 TEST_F(SearchFixture, TheExpertPartLiesBelowTheClosedHeight) {
   SearchWindow& w = Open();
-  for (const fw::RectControl* c : {static_cast<fw::RectControl*>(&SearchWindowTestAccess::Label4(w)),
-                                   static_cast<fw::RectControl*>(&w.SearchSQL())})
+  for (const fw::RectControl* c :
+       {static_cast<fw::RectControl*>(&SearchWindowTestAccess::Label4(w)),
+        static_cast<fw::RectControl*>(&w.SearchSQL())})
     EXPECT_GE(c->Top(), w.Height()) << c->Name().toStdString();
-  for (const fw::RectControl* c : {static_cast<fw::RectControl*>(&w.Xpert()),
-                                   static_cast<fw::RectControl*>(&SearchWindowTestAccess::Label3(w))})
+  for (const fw::RectControl* c :
+       {static_cast<fw::RectControl*>(&w.Xpert()),
+        static_cast<fw::RectControl*>(&SearchWindowTestAccess::Label3(w))})
     EXPECT_LE(c->Top() + c->Height(), w.Height()) << c->Name().toStdString();
   w.Xpert().SetValue(true);
   w.Xpert_Action(w.Xpert());

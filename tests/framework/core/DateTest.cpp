@@ -41,12 +41,13 @@ TEST(DateTest, NewDateIsToday) {
 // Each part set alone may name no real day (the 31st in a 30-day month, the
 // 29th of February in a common year); the end result must still be right.
 TEST(DateTest, SettingPartsInOrderGivesTheirDate) {
-  struct Case { int startYear, startMonth, startDay, y, m, d; } cases[] = {
-      {2012, 4, 30, 2012, 5, 31},   // from a 30-day month to the 31st
-      {2012, 1, 31, 2012, 3, 31},   // via February
-      {2012, 2, 29, 2011, 3, 1},    // a leap day left behind
-      {2011, 1, 15, 2012, 2, 29},
-      {2012, 12, 31, 1999, 6, 30},
+  struct Case {
+    int startYear, startMonth, startDay, y, m, d;
+  } cases[] = {
+      {2012, 4, 30, 2012, 5, 31},  // from a 30-day month to the 31st
+      {2012, 1, 31, 2012, 3, 31},  // via February
+      {2012, 2, 29, 2011, 3, 1},   // a leap day left behind
+      {2011, 1, 15, 2012, 2, 29}, {2012, 12, 31, 1999, 6, 30},
   };
   for (const Case& c : cases) {
     Date ymd(c.startYear, c.startMonth, c.startDay);
@@ -79,7 +80,10 @@ TEST(DateTest, PartsNamingNoDayStillGiveText) {
 
 TEST(DateTest, ParseDateAccepts) {
   const FixedToday fixed(Date(2026, 12, 31));
-  struct Case { String text; Date want; } cases[] = {
+  struct Case {
+    String text;
+    Date want;
+  } cases[] = {
       {"05.03.2012", Date(2012, 3, 5)},
       {"5.3.2012", Date(2012, 3, 5)},
       {"5.03.12", Date(2012, 3, 5)},
@@ -98,11 +102,11 @@ TEST(DateTest, ParseDateAccepts) {
 }
 
 TEST(DateTest, ParseDateRefusesAndLeavesDateAlone) {
-  const char* texts[] = {"",          " ",          "ja",          "ok",         "31.02.2012",
+  const char* texts[] = {"",           " ",          "ja",          "ok",         "31.02.2012",
                          "29.02.2011", "32.01.2012", "00.01.2012",  "01.13.2012", "01.00.2012",
-                         "1.1.123",   "1.1.20121",  "001.1.2012",  "1.1.",       "1-1-2012",
-                         "2012-03-05", " 1.1.2012", "1.1.2012 ",   "1.1.2012x",  "1.1.0000",
-                         "1..2012",   "a.b.cd",     "1.1.12 (ca.)"};
+                         "1.1.123",    "1.1.20121",  "001.1.2012",  "1.1.",       "1-1-2012",
+                         "2012-03-05", " 1.1.2012",  "1.1.2012 ",   "1.1.2012x",  "1.1.0000",
+                         "1..2012",    "a.b.cd",     "1.1.12 (ca.)"};
   for (const char* text : texts) {
     Date d(1970, 6, 15);
     EXPECT_FALSE(ParseDate(String::fromUtf8(text), d)) << text;
@@ -122,9 +126,11 @@ TEST(DateTest, AbbreviatedDateParsesBack) {
 }
 
 TEST(DateTest, TwoDigitYearWindow) {
-  struct Case { int yy, current, want; } cases[] = {
-      {0, 2025, 2000}, {25, 2025, 2025}, {26, 2025, 1926}, {99, 2025, 1999},
-      {0, 2000, 2000}, {1, 2000, 1901},  {99, 2099, 2099}, {5, 2105, 2105}, {6, 2105, 2006},
+  struct Case {
+    int yy, current, want;
+  } cases[] = {
+      {0, 2025, 2000}, {25, 2025, 2025}, {26, 2025, 1926}, {99, 2025, 1999}, {0, 2000, 2000},
+      {1, 2000, 1901}, {99, 2099, 2099}, {5, 2105, 2105},  {6, 2105, 2006},
   };
   for (const Case& c : cases)
     EXPECT_EQ(ExpandTwoDigitYear(c.yy, c.current), c.want) << c.yy << " in " << c.current;

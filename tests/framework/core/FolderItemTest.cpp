@@ -76,7 +76,10 @@ TEST(FolderItemTest, PreferencesFolderIsCreated) {
   EXPECT_TRUE(fromHome.IsDirectory());
 
   qputenv("HOME", oldHome);
-  if (oldXdg.isNull()) qunsetenv("XDG_CONFIG_HOME"); else qputenv("XDG_CONFIG_HOME", oldXdg);
+  if (oldXdg.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", oldXdg);
 }
 
 }  // namespace

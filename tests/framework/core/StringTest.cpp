@@ -12,7 +12,9 @@ const String kClef = String::fromUtf8("\xF0\x9D\x84\x9E");  // U+1D11E
 
 TEST(StringTest, CutsCountCharactersFromOne) {
   const String m = QStringLiteral("Müller");
-  struct Case { String got, want; } cases[] = {
+  struct Case {
+    String got, want;
+  } cases[] = {
       {Left(m, 2), QStringLiteral("Mü")},
       {Left(m, 0), ""},
       {Left(m, -1), ""},
@@ -55,7 +57,11 @@ TEST(StringTest, InStrFindsFirstFromStart) {
 
 // Join puts back together what the fields cut apart.
 TEST(StringTest, FieldsKeepEmptyPieces) {
-  struct Case { String s, sep; int count; std::vector<String> pieces; } cases[] = {
+  struct Case {
+    String s, sep;
+    int count;
+    std::vector<String> pieces;
+  } cases[] = {
       {"a\tb\tc", "\t", 3, {"a", "b", "c"}},
       {"a\t\tb", "\t", 3, {"a", "", "b"}},
       {"a\t", "\t", 2, {"a", ""}},
@@ -80,7 +86,9 @@ TEST(StringTest, FieldsKeepEmptyPieces) {
 }
 
 TEST(StringTest, ReplaceAllLeftToRight) {
-  struct Case { String s, find, by, want; } cases[] = {
+  struct Case {
+    String s, find, by, want;
+  } cases[] = {
       {"Rock'n'Roll", "'", "''", "Rock''n''Roll"},
       {"'''", "'", "''", "''''''"},
       {"a\nb\n", "\n", "||", "a||b||"},
@@ -93,12 +101,28 @@ TEST(StringTest, ReplaceAllLeftToRight) {
 }
 
 TEST(StringTest, ValReadsLeadingInteger) {
-  struct Case { const char* s; int want; } cases[] = {
-      {"", 0},          {"42", 42},        {"  42", 42},      {"\t7", 7},
-      {"-12", -12},     {"+5", 5},         {"2012-03-05", 2012}, {"05", 5},
-      {"12.7", 12},     {"abc", 0},        {"-", 0},          {"x12", 0},
-      {"- 3", 0},       {"99999999999", INT_MAX}, {"-99999999999", INT_MIN},
-      {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"2147483648", INT_MAX},
+  struct Case {
+    const char* s;
+    int want;
+  } cases[] = {
+      {"", 0},
+      {"42", 42},
+      {"  42", 42},
+      {"\t7", 7},
+      {"-12", -12},
+      {"+5", 5},
+      {"2012-03-05", 2012},
+      {"05", 5},
+      {"12.7", 12},
+      {"abc", 0},
+      {"-", 0},
+      {"x12", 0},
+      {"- 3", 0},
+      {"99999999999", INT_MAX},
+      {"-99999999999", INT_MIN},
+      {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN},
+      {"2147483648", INT_MAX},
   };
   for (const Case& c : cases) EXPECT_EQ(Val(String::fromUtf8(c.s)), c.want) << c.s;
 }

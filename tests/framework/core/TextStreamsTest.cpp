@@ -40,7 +40,10 @@ class TextStreamsTest : public ::testing::Test {
 };
 
 TEST_F(TextStreamsTest, ReadLineSplitsAtEveryLineEnd) {
-  struct Case { QByteArray bytes; std::vector<String> lines; } cases[] = {
+  struct Case {
+    QByteArray bytes;
+    std::vector<String> lines;
+  } cases[] = {
       {"", {}},
       {"a", {"a"}},
       {"a\n", {"a"}},
@@ -53,7 +56,9 @@ TEST_F(TextStreamsTest, ReadLineSplitsAtEveryLineEnd) {
       {"a\r\n\r\nb", {"a", "", "b"}},
       {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
       {"\n", {""}},
-      {"\xEF\xBB\xBF" "a\nb", {"a", "b"}},
+      {"\xEF\xBB\xBF"
+       "a\nb",
+       {"a", "b"}},
       {"\xEF\xBB\xBF", {}},
       {"x\xEF\xBB\xBF", {QString::fromUtf8("x\xEF\xBB\xBF")}},  // only a leading BOM goes
       {"M\xC3\xBCller\tK\xC3\xB6ln\n", {QStringLiteral("Müller\tKöln")}},
@@ -65,9 +70,14 @@ TEST_F(TextStreamsTest, ReadLineSplitsAtEveryLineEnd) {
 }
 
 TEST_F(TextStreamsTest, ReadLineTellsALineThatIsNotUtf8) {
-  auto in = TextInputStream::Open(FileWith("gut\nM\xFCller\n\xEF\xBB\xBF" "fein\n\xC3"));
+  auto in =
+      TextInputStream::Open(FileWith("gut\nM\xFCller\n\xEF\xBB\xBF"
+                                     "fein\n\xC3"));
   ASSERT_NE(in, nullptr);
-  struct Want { String line; bool valid; } want[] = {
+  struct Want {
+    String line;
+    bool valid;
+  } want[] = {
       {"gut", true},
       {QString::fromUtf8("M\xEF\xBF\xBDller"), false},  // Latin-1 ü
       {QString(QChar(0xFEFF)) + "fein", true},          // a mark inside the file is text

@@ -36,20 +36,11 @@ TEST_P(ConnectTest, OpensOnlyAnExistingDatabaseAndLeavesTheFileAsItWas) {
   const ConnectCase& c = GetParam();
   const String file = path("target.rsd");
   switch (c.make) {
-    case Make::kNothing:
-      break;
-    case Make::kTextFile:
-      Write(file, "Datum\tProdNr\tTitel\n2012-03-05\t4711\tProbe\n");
-      break;
-    case Make::kDirectory:
-      ASSERT_TRUE(QDir().mkdir(file));
-      break;
-    case Make::kEmptyFile:
-      Write(file, "");
-      break;
-    case Make::kDatabase:
-      ASSERT_TRUE(QFile::copy(path("recordings.rsd"), file));
-      break;
+    case Make::kNothing: break;
+    case Make::kTextFile: Write(file, "Datum\tProdNr\tTitel\n2012-03-05\t4711\tProbe\n"); break;
+    case Make::kDirectory: ASSERT_TRUE(QDir().mkdir(file)); break;
+    case Make::kEmptyFile: Write(file, ""); break;
+    case Make::kDatabase: ASSERT_TRUE(QFile::copy(path("recordings.rsd"), file)); break;
   }
   const QByteArray before = Contents(file);
 
@@ -67,15 +58,16 @@ TEST_P(ConnectTest, OpensOnlyAnExistingDatabaseAndLeavesTheFileAsItWas) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ConnectTest,
-    ::testing::Values(
-        ConnectCase{"missing", Make::kNothing, false, 14, "unable to open database file"},
-        ConnectCase{"text", Make::kTextFile, false, 26, "file is not a database"},
-        ConnectCase{"directory", Make::kDirectory, false, 14, "unable to open database file"},
-        ConnectCase{"empty", Make::kEmptyFile, true, 0, ""},
-        ConnectCase{"database", Make::kDatabase, true, 0, ""}),
-    [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Files, ConnectTest,
+                         ::testing::Values(ConnectCase{"missing", Make::kNothing, false, 14,
+                                                       "unable to open database file"},
+                                           ConnectCase{"text", Make::kTextFile, false, 26,
+                                                       "file is not a database"},
+                                           ConnectCase{"directory", Make::kDirectory, false, 14,
+                                                       "unable to open database file"},
+                                           ConnectCase{"empty", Make::kEmptyFile, true, 0, ""},
+                                           ConnectCase{"database", Make::kDatabase, true, 0, ""}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(RecordingsTest, AnEmptyFileIsAnEmptyDatabaseWithoutTheTable) {
   const String file = path("empty.rsd");
@@ -94,7 +86,7 @@ TEST_F(RecordingsTest, CreateMakesANewFileThatKeepsItsTable) {
   again.DatabaseFile = FolderItem(path("recordings.rsd"));
   ASSERT_TRUE(again.Connect());
   EXPECT_EQ(scalar(again, QStringLiteral("SELECT group_concat(name || ' ' || lower(type), ', ') "
-                                        "FROM pragma_table_info('Aufnahmen')")),
+                                         "FROM pragma_table_info('Aufnahmen')")),
             QStringLiteral("Datum date, ProdNr varchar, Titel varchar, Redaktion varchar, "
                            "Format varchar, Interpret varchar, Ort varchar, Schnitt date, "
                            "Fertig date, Backup varchar, BackupDat date, BelegCD boolean, "

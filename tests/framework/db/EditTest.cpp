@@ -93,7 +93,8 @@ TEST_F(EditTest, SettingAFieldNeedsEdit) {
   rows->Update();
   EXPECT_TRUE(db_.Error());
   EXPECT_EQ(rows->Field(QStringLiteral("Titel")).StringValue(), QStringLiteral("A"));
-  EXPECT_EQ(scalar(QStringLiteral("SELECT Titel FROM Aufnahmen WHERE ID = 1")), QStringLiteral("A"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Titel FROM Aufnahmen WHERE ID = 1")),
+            QStringLiteral("A"));
 }
 
 TEST_F(EditTest, MovingOnDropsUnsavedChanges) {

@@ -188,7 +188,8 @@ struct UpperCase {
 class UpperTest : public RecordingsTest, public ::testing::WithParamInterface<UpperCase> {};
 
 TEST_P(UpperTest, UpperFoldsUmlautsLikeUppercase) {
-  for (const char* name : {"Müller", "MÜLLER", "Mueller", "Ärger", "ärgerlich", "Straße", "Meier"}) {
+  for (const char* name :
+       {"Müller", "MÜLLER", "Mueller", "Ärger", "ärgerlich", "Straße", "Meier"}) {
     insert({{"Interpret", String::fromUtf8(name)}});
   }
   insert({});  // NULL stays NULL through upper()

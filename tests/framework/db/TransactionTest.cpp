@@ -86,8 +86,8 @@ TEST_F(LockTest, ACommitBlockedByAReaderReportsTheLockAndKeepsTheTransaction) {
 enum class Ending { kCommit, kScopeEnd, kFailedStatement, kEndedByRollback };
 struct EndingCase {
   Ending ending;
-  bool kept;              // the insert is in the file afterwards
-  bool errorAfterScope;   // the connection's Error once the scope has ended
+  bool kept;             // the insert is in the file afterwards
+  bool errorAfterScope;  // the connection's Error once the scope has ended
 };
 void PrintTo(const EndingCase& c, std::ostream* os) {
   static const char* const kNames[] = {"commit", "scope end", "failed statement",
@@ -112,14 +112,11 @@ TEST_P(TransactionEndingTest, KeepsTheWorkOnlyWhenCommittedAndNeverStaysOpen) {
         EXPECT_TRUE(transaction.Commit());
         EXPECT_FALSE(db_.Error());
         break;
-      case Ending::kScopeEnd:
-        break;
+      case Ending::kScopeEnd: break;
       case Ending::kFailedStatement:
         db_.SQLExecute(QStringLiteral("INSERT INTO Nirgends VALUES (1)"));
         break;
-      case Ending::kEndedByRollback:
-        db_.Rollback();
-        break;
+      case Ending::kEndedByRollback: db_.Rollback(); break;
     }
   }
   EXPECT_EQ(db_.Error(), c.errorAfterScope);
@@ -190,8 +187,9 @@ TEST_F(LockTest, TheKeptInsertStatementHoldsNoLockAndFollowsTheTable) {
   other_->Commit();  // the failed insert's statement keeps nothing open
   EXPECT_FALSE(other_->Error());
 
-  db_.SQLExecute(QStringLiteral("CREATE TRIGGER laut BEFORE INSERT ON Aufnahmen "
-                                "BEGIN SELECT RAISE(ABORT, 'laut'); END"));
+  db_.SQLExecute(
+      QStringLiteral("CREATE TRIGGER laut BEFORE INSERT ON Aufnahmen "
+                     "BEGIN SELECT RAISE(ABORT, 'laut'); END"));
   db_.InsertRecord(QStringLiteral("Aufnahmen"), record);
   EXPECT_EQ(db_.ErrorMessage(), QStringLiteral("laut"));
   db_.SQLExecute(QStringLiteral("DROP TRIGGER laut"));

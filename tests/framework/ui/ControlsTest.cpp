@@ -61,12 +61,18 @@ struct PopupStep {
 };
 
 TEST_F(Controls, PopupMenuNeverSelectsByItself) {
-  fw::Window& w = Host({{.cls = ControlClass::kPopupMenu, .name = "P", .width = 100, .height = 20}});
+  fw::Window& w =
+      Host({{.cls = ControlClass::kPopupMenu, .name = "P", .width = 100, .height = 20}});
   auto& p = w.Ctl<fw::PopupMenu>("P");
   auto* box = static_cast<QComboBox*>(p.widget());
   const PopupStep steps[] = {
       {"a first entry", [](auto& p) { p.AddRow("a"); }, -1, "", 0},
-      {"more entries", [](auto& p) { p.AddRow("b"); p.AddRow("c"); }, -1, "", 0},
+      {"more entries",
+       [](auto& p) {
+         p.AddRow("b");
+         p.AddRow("c");
+       },
+       -1, "", 0},
       {"the program selects", [](auto& p) { p.SetListIndex(1); }, 1, "b", 1},
       {"the same again", [](auto& p) { p.SetListIndex(1); }, 1, "b", 1},
       {"out of range", [](auto& p) { p.SetListIndex(3); }, -1, "", 2},
@@ -78,7 +84,12 @@ TEST_F(Controls, PopupMenuNeverSelectsByItself) {
       {"removing out of range", [](auto& p) { p.RemoveRow(9); }, 1, "c", 4},
       {"removing the selected", [](auto& p) { p.RemoveRow(1); }, -1, "", 5},
       {"emptying without a selection", [](auto& p) { p.DeleteAllRows(); }, -1, "", 5},
-      {"refilled", [](auto& p) { p.AddRow("x"); p.AddRow("y"); }, -1, "", 5},
+      {"refilled",
+       [](auto& p) {
+         p.AddRow("x");
+         p.AddRow("y");
+       },
+       -1, "", 5},
       {"the user chooses", [box](auto&) { box->setCurrentIndex(1); }, 1, "y", 6},
       {"emptying the selection", [](auto& p) { p.DeleteAllRows(); }, -1, "", 7},
       {"filled again", [](auto& p) { p.AddRow("z"); }, -1, "", 7},
@@ -95,7 +106,8 @@ TEST_F(Controls, PopupMenuNeverSelectsByItself) {
 }
 
 TEST_F(Controls, CheckBoxActsOnEveryToggleAndOnlyThen) {
-  fw::Window& w = Host({{.cls = ControlClass::kCheckBox, .name = "C", .width = 100, .height = 20, .text = "Surr"}});
+  fw::Window& w = Host(
+      {{.cls = ControlClass::kCheckBox, .name = "C", .width = 100, .height = 20, .text = "Surr"}});
   auto& c = w.Ctl<fw::CheckBox>("C");
   auto* box = static_cast<QAbstractButton*>(c.widget());
   const struct {
@@ -108,7 +120,12 @@ TEST_F(Controls, CheckBoxActsOnEveryToggleAndOnlyThen) {
       {"set by the program", [&] { c.SetValue(true); }, true, 1},
       {"set again", [&] { c.SetValue(true); }, true, 1},
       {"clicked", [&] { box->click(); }, false, 2},
-      {"clicked while disabled", [&] { c.SetEnabled(false); box->click(); }, false, 2},
+      {"clicked while disabled",
+       [&] {
+         c.SetEnabled(false);
+         box->click();
+       },
+       false, 2},
   };
   for (const auto& s : steps) {
     s.step();
@@ -119,6 +136,7 @@ TEST_F(Controls, CheckBoxActsOnEveryToggleAndOnlyThen) {
 
 TEST_F(Controls, PushButtonsPushAndTheKeysOfTheWindow) {
   using enum ControlClass;
+  // clang-format off
   fw::Window& w = Host({
       {.cls = kTextField, .name = "Field", .width = 100, .height = 22},
       {.cls = kTextField, .name = "Tall", .top = 30, .width = 100, .height = 40},
@@ -126,6 +144,7 @@ TEST_F(Controls, PushButtonsPushAndTheKeysOfTheWindow) {
       {.cls = kPushButton, .name = "Cancel", .left = 100, .top = 80, .width = 80, .height = 20,
        .cancelButton = true},
   });
+  // clang-format on
   Activate(w);
   auto& ok = w.Ctl<fw::PushButton>("Ok");
   QWidget* field = w.Ctl<fw::TextField>("Field").widget();
@@ -138,14 +157,28 @@ TEST_F(Controls, PushButtonsPushAndTheKeysOfTheWindow) {
     QStringList expected;
   } steps[] = {
       {"Push", [&] { ok.Push(); }, {"Ok Action"}},
-      {"Push while disabled", [&] { ok.SetEnabled(false); ok.Push(); }, {"Ok Action"}},
+      {"Push while disabled",
+       [&] {
+         ok.SetEnabled(false);
+         ok.Push();
+       },
+       {"Ok Action"}},
       {"a click while disabled", [&] { static_cast<QAbstractButton*>(ok.widget())->click(); }, {}},
       {"Return while disabled", [&] { QTest::keyClick(field, Qt::Key_Return); }, {}},
       // As a click would, the key moves the focus to the button first.
-      {"Return", [&] { ok.SetEnabled(true); QTest::keyClick(field, Qt::Key_Return); },
+      {"Return",
+       [&] {
+         ok.SetEnabled(true);
+         QTest::keyClick(field, Qt::Key_Return);
+       },
        {"Field LostFocus", "Ok Action"}},
       {"Enter in a tall field", [&] { QTest::keyClick(tall, Qt::Key_Enter); }, {"Ok Action"}},
-      {"Return while hidden", [&] { ok.SetVisible(false); QTest::keyClick(field, Qt::Key_Return); }, {}},
+      {"Return while hidden",
+       [&] {
+         ok.SetVisible(false);
+         QTest::keyClick(field, Qt::Key_Return);
+       },
+       {}},
       {"Escape", [&] { QTest::keyClick(field, Qt::Key_Escape); }, {"Cancel Action"}},
   };
   for (const auto& s : steps) {
@@ -158,11 +191,13 @@ TEST_F(Controls, PushButtonsPushAndTheKeysOfTheWindow) {
 
 TEST_F(Controls, TextFieldChangesAndLosesTheFocusOnlyWithinItsWindow) {
   using enum ControlClass;
+  // clang-format off
   fw::Window& w = Host({
       {.cls = kTextField, .name = "One", .width = 100, .height = 22},
       {.cls = kTextField, .name = "Two", .top = 30, .width = 100, .height = 22},
       {.cls = kPopupMenu, .name = "Popup", .top = 60, .width = 100, .height = 20, .items = {"a"}},
   });
+  // clang-format on
   Activate(w);
   auto& one = w.Ctl<fw::TextField>("One");
   auto& two = w.Ctl<fw::TextField>("Two");
@@ -175,15 +210,24 @@ TEST_F(Controls, TextFieldChangesAndLosesTheFocusOnlyWithinItsWindow) {
   } steps[] = {
       {"set", [&] { one.SetText("Titel"); }, {"One TextChange"}},
       {"set unchanged", [&] { one.SetText("Titel"); }, {}},
-      {"typed", [&] { one.SetFocus(); QTest::keyClick(one.widget(), Qt::Key_X); }, {"One TextChange"}},
+      {"typed",
+       [&] {
+         one.SetFocus();
+         QTest::keyClick(one.widget(), Qt::Key_X);
+       },
+       {"One TextChange"}},
       {"to the next field", [&] { two.SetFocus(); }, {"One LostFocus"}},
-      {"to a pop-up of the window", [&] { w.Ctl<fw::RectControl>("Popup").SetFocus(); }, {"Two LostFocus"}},
-      {"to another window", [&] {
+      {"to a pop-up of the window",
+       [&] { w.Ctl<fw::RectControl>("Popup").SetFocus(); },
+       {"Two LostFocus"}},
+      {"to another window",
+       [&] {
          one.SetFocus();
          events.clear();
          other = &fw::Window::SharedInstance<WindowB>();
          Activate(*other);
-       }, {}},
+       },
+       {}},
       {"back again", [&] { Activate(w); }, {}},
   };
   for (const auto& s : steps) {
@@ -198,6 +242,7 @@ TEST_F(Controls, TextFieldChangesAndLosesTheFocusOnlyWithinItsWindow) {
 
 TEST_F(Controls, TextsComeBackExactlyAndShowPlain) {
   using enum ControlClass;
+  // clang-format off
   fw::Window& w = Host({
       {.cls = kLabel, .name = "Label", .width = 200, .height = 40},
       {.cls = kGroupBox, .name = "Group", .top = 50, .width = 200, .height = 60},
@@ -207,7 +252,9 @@ TEST_F(Controls, TextsComeBackExactlyAndShowPlain) {
       {.cls = kTextField, .name = "Field", .top = 210, .width = 200, .height = 22},
       {.cls = kTextArea, .name = "Area", .top = 240, .width = 200, .height = 60, .readOnly = true},
   });
-  const QString texts[] = {" ", "", "Löschen bestätgen?", "a & b", "<b>fett</b>", "Zeile 1\rZeile 2"};
+  // clang-format on
+  const QString texts[] = {
+      " ", "", "Löschen bestätgen?", "a & b", "<b>fett</b>", "Zeile 1\rZeile 2"};
   for (const QString& t : texts) {
     w.Ctl<fw::Label>("Label").SetText(t);
     w.Ctl<fw::GroupBox>("Group").SetCaption(t);
@@ -236,7 +283,10 @@ TEST_F(Controls, TextsComeBackExactlyAndShowPlain) {
 }
 
 TEST_F(Controls, TabPanelChangesOnRealChangesOnly) {
-  fw::Window& w = Host({{.cls = ControlClass::kTabPanel, .name = "Tabs", .width = 300, .height = 200,
+  fw::Window& w = Host({{.cls = ControlClass::kTabPanel,
+                         .name = "Tabs",
+                         .width = 300,
+                         .height = 200,
                          .items = {"Eingabe", "Optionen"}}});
   auto& tabs = w.Ctl<fw::TabPanel>("Tabs");
   auto* bar = tabs.widget()->findChild<QTabBar*>();
@@ -264,8 +314,10 @@ TEST_F(Controls, TabPanelChangesOnRealChangesOnly) {
 
 TEST_F(Controls, DisclosureTriangleAndBevelButtonActOnClicks) {
   using enum ControlClass;
+  // clang-format off
   fw::Window& w = Host({{.cls = kDisclosureTriangle, .name = "T", .width = 18, .height = 18, .acceptFocus = false},
                         {.cls = kBevelButton, .name = "B", .top = 20, .width = 20, .height = 20, .text = "+"}});
+  // clang-format on
   auto& t = w.Ctl<fw::DisclosureTriangle>("T");
   auto* triangle = static_cast<QAbstractButton*>(t.widget());
   auto* bevel = static_cast<QAbstractButton*>(w.Ctl<fw::BevelButton>("B").widget());
@@ -292,13 +344,19 @@ TEST_F(Controls, DisclosureTriangleAndBevelButtonActOnClicks) {
 // Labels and canvases report the mouse alike: MouseUp only after a claimed
 // MouseDown, the pointer's coming and going, and the cursor they set.
 TEST_F(Controls, MouseControlsClaimAClickForTheirMouseUp) {
-  fw::Window& w = Host({{.cls = ControlClass::kLabel, .name = "L", .width = 50, .height = 20, .text = ">"},
-                        {.cls = ControlClass::kCanvas, .name = "C", .top = 30, .width = 40, .height = 40}});
+  fw::Window& w =
+      Host({{.cls = ControlClass::kLabel, .name = "L", .width = 50, .height = 20, .text = ">"},
+            {.cls = ControlClass::kCanvas, .name = "C", .top = 30, .width = 40, .height = 40}});
   for (const char* name : {"L", "C"}) {
     auto& c = w.Ctl<fw::MouseControl>(name);
     bool claim = false;
-    c.MouseDown = [&](fw::Integer, fw::Integer) { events << "down"; return claim; };
-    c.MouseUp = [&](fw::Integer x, fw::Integer y) { events << QStringLiteral("up %1 %2").arg(x).arg(y); };
+    c.MouseDown = [&](fw::Integer, fw::Integer) {
+      events << "down";
+      return claim;
+    };
+    c.MouseUp = [&](fw::Integer x, fw::Integer y) {
+      events << QStringLiteral("up %1 %2").arg(x).arg(y);
+    };
     c.MouseEnter = [&] { events << "enter"; };
     c.MouseExit = [&] { events << "exit"; };
     events.clear();
@@ -326,7 +384,10 @@ TEST_F(Controls, MouseControlsClaimAClickForTheirMouseUp) {
 }
 
 TEST_F(Controls, CanvasWithoutBackdropDrawsNothingAndTakesNoFocus) {
-  fw::Window& w = Host({{.cls = ControlClass::kCanvas, .name = "C", .width = 40, .height = 40,
+  fw::Window& w = Host({{.cls = ControlClass::kCanvas,
+                         .name = "C",
+                         .width = 40,
+                         .height = 40,
                          .acceptFocus = false}});
   auto& canvas = w.Ctl<fw::Canvas>("C");
   EXPECT_TRUE(canvas.Backdrop().IsNil());

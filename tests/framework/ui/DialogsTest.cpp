@@ -120,8 +120,8 @@ TEST(MessageDialogTest, ReturnsTheButtonWithTheAnsweredCaption) {
       {"Abbrechen", true, false, {"Löschen", "Abbrechen"}, 1},
       {"Später", true, true, {"Löschen", "Abbrechen", "Später"}, 2},
       {"", true, false, {"Löschen", "Abbrechen"}, 1},  // closed: cancel
-      {"", false, false, {"Löschen"}, 0},               // closed, no cancel: action
-      {"Abbrechen", false, false, {"Löschen"}, 0},      // a hidden button is never pressed
+      {"", false, false, {"Löschen"}, 0},              // closed, no cancel: action
+      {"Abbrechen", false, false, {"Löschen"}, 0},     // a hidden button is never pressed
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.answer ? c.answer : "(unscripted)");
@@ -177,8 +177,8 @@ using QtSaveDialogTest = UiTest;
 
 TEST_F(QtSaveDialogTest, PromptDefaultNameAndModalWithinTheParent) {
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
-  const auto dialog = fw::BuildSaveDialog("Exportieren nach", "text (*.txt *.TXT)",
-                                          "Aufnahmen.txt", &w);
+  const auto dialog =
+      fw::BuildSaveDialog("Exportieren nach", "text (*.txt *.TXT)", "Aufnahmen.txt", &w);
   EXPECT_EQ(dialog->windowTitle(), "Exportieren nach");
   EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
   EXPECT_EQ(dialog->parentWidget(), w.widget());

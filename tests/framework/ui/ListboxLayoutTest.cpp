@@ -38,7 +38,8 @@ TEST(ListboxColumns, WidthsFromTheirText) {
       {"0, 75, 180, 180, 100, 100, *, 9", 2, 100, {0, 75}},
   };
   for (const WidthCase& c : cases) {
-    EXPECT_EQ(ui::ResolveColumnWidths(ui::ParseColumnWidths(c.text, c.columns), c.available), c.expected)
+    EXPECT_EQ(ui::ResolveColumnWidths(ui::ParseColumnWidths(c.text, c.columns), c.available),
+              c.expected)
         << c.text;
   }
 }

@@ -39,8 +39,16 @@ TEST(ListboxSort, OrdersThroughTheComparisonAndCollation) {
   const std::vector<SortCase> cases = {
       {"numbers through the handler", {"10", "9", "100", "1"}, 0, 1, {"1", "9", "10", "100"}},
       {"numbers descending", {"10", "9", "100", "1"}, 0, -1, {"100", "10", "9", "1"}},
-      {"text by collation", {"Zebra", "Ärzte", "apfel", "Bär"}, 1, 1, {"apfel", "Ärzte", "Bär", "Zebra"}},
-      {"text descending", {"Zebra", "Ärzte", "apfel", "Bär"}, 1, -1, {"Zebra", "Bär", "Ärzte", "apfel"}},
+      {"text by collation",
+       {"Zebra", "Ärzte", "apfel", "Bär"},
+       1,
+       1,
+       {"apfel", "Ärzte", "Bär", "Zebra"}},
+      {"text descending",
+       {"Zebra", "Ärzte", "apfel", "Bär"},
+       1,
+       -1,
+       {"Zebra", "Bär", "Ärzte", "apfel"}},
       {"collation is not numeric", {"9", "10"}, 1, 1, {"10", "9"}},
   };
   for (const SortCase& c : cases) {

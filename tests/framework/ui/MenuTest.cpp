@@ -34,16 +34,17 @@ std::unique_ptr<fw::MenuItem> Item(const ItemDecl& d) {
 // A small menu bar in the program's notation.
 void Build(fw::MenuBar& bar) {
   const std::vector<ItemDecl> file = {{"FileMenu", "Datei", ""},
-                           {"FileClose", "Schließen", "Cmd+W"},
-                           {"Sep", "-", ""},
-                           {"FilePrint", "Drucken...", "Cmd+P"},
-                           {"FilePrintInfo", "Vollinfo...", "Cmd+Shift+P"},
-                           {"FilePageSetup", "Seite & Rand ...", ""},
-                           {"FileQuit", "Beenden", "Cmd+Q", fw::MenuItem::kQuit}};
-  const std::vector<ItemDecl> edit = {{"EditMenu", "Bearbeiten", ""},
-                           {"EditClear", "Löschen", ""},
-                           {"EditSelectAll", "Alle Datensätze", "Cmd+A"},
-                           {"AppAbout", "Über Klangbuch", "", fw::MenuItem::kApplication}};
+                                      {"FileClose", "Schließen", "Cmd+W"},
+                                      {"Sep", "-", ""},
+                                      {"FilePrint", "Drucken...", "Cmd+P"},
+                                      {"FilePrintInfo", "Vollinfo...", "Cmd+Shift+P"},
+                                      {"FilePageSetup", "Seite & Rand ...", ""},
+                                      {"FileQuit", "Beenden", "Cmd+Q", fw::MenuItem::kQuit}};
+  const std::vector<ItemDecl> edit = {
+      {"EditMenu", "Bearbeiten", ""},
+      {"EditClear", "Löschen", ""},
+      {"EditSelectAll", "Alle Datensätze", "Cmd+A"},
+      {"AppAbout", "Über Klangbuch", "", fw::MenuItem::kApplication}};
   for (const auto* menu : {&file, &edit}) {
     fw::MenuItem* m = nullptr;
     for (const ItemDecl& d : *menu) {
@@ -63,7 +64,10 @@ class Menus : public UiTest {
     UiTest::SetUp();
     Build(bar);
     app.SetMenuBar(&bar);
-    app.AddMenuHandler("AppAbout", [] { Log() << QStringLiteral("App: AppAbout"); return true; });
+    app.AddMenuHandler("AppAbout", [] {
+      Log() << QStringLiteral("App: AppAbout");
+      return true;
+    });
     fw::RuntimeRegisterAppObject(&app);
   }
 
@@ -78,19 +82,31 @@ class Menus : public UiTest {
   fw::Window& OpenA(bool withMenuBar = true) {
     Script() = WindowScript{};
     Script().menuBar = withMenuBar ? &bar : nullptr;
-    Script().controls = {{.cls = fw::ControlClass::kTextField, .name = "Field", .width = 100, .height = 22,
+    Script().controls = {{.cls = fw::ControlClass::kTextField,
+                          .name = "Field",
+                          .width = 100,
+                          .height = 22,
                           .text = "abc"}};
     Script().menuHandlers = [](fw::Window& w) {
       for (const char* name : {"FilePrint", "FilePrintInfo", "EditSelectAll"})
-        w.AddMenuHandler(name, [name] { Log() << QStringLiteral("A: ") + name; return true; });
-      w.AddMenuHandler("FileClose", [&w] { w.Close(); return true; });
+        w.AddMenuHandler(name, [name] {
+          Log() << QStringLiteral("A: ") + name;
+          return true;
+        });
+      w.AddMenuHandler("FileClose", [&w] {
+        w.Close();
+        return true;
+      });
     };
     return fw::Window::SharedInstance<WindowA>();
   }
   fw::Window& OpenB(bool showsAppBar = false) {
     Script() = WindowScript{};
     Script().design.menuBarVisible = showsAppBar;
-    Script().controls = {{.cls = fw::ControlClass::kTextField, .name = "Field", .width = 100, .height = 22,
+    Script().controls = {{.cls = fw::ControlClass::kTextField,
+                          .name = "Field",
+                          .width = 100,
+                          .height = 22,
                           .text = "xyz"}};
     return fw::Window::SharedInstance<WindowB>();
   }
@@ -139,8 +155,10 @@ TEST_F(Menus, TheWindowWithTheBarShowsItAndEveryWindowCarriesTheActions) {
   for (QAction* m : shown->actions()) titles << m->text();
   EXPECT_EQ(titles, (QStringList{"Datei", "Bearbeiten"}));
   QStringList items;
-  for (QAction* i : ActionOf("FileMenu")->menu()->actions()) items << (i->isSeparator() ? "-" : i->text());
-  EXPECT_EQ(items, (QStringList{"Schließen", "-", "Drucken...", "Vollinfo...", "Seite && Rand ...", "Beenden"}));
+  for (QAction* i : ActionOf("FileMenu")->menu()->actions())
+    items << (i->isSeparator() ? "-" : i->text());
+  EXPECT_EQ(items, (QStringList{"Schließen", "-", "Drucken...", "Vollinfo...", "Seite && Rand ...",
+                                "Beenden"}));
   EXPECT_EQ(b.widget()->findChild<QMenuBar*>(), nullptr);
   EXPECT_TRUE(b.widget()->actions().contains(ActionOf("FilePrintInfo")));
 }
@@ -215,7 +233,10 @@ TEST_F(Menus, AWindowsOwnSettingHoldsWhileItIsInFront) {
 }
 
 TEST_F(Menus, AnItemRunsInTheFrontWindowElseTheApplication) {
-  app.AddMenuHandler("FilePrint", [] { Log() << QStringLiteral("App: FilePrint"); return true; });
+  app.AddMenuHandler("FilePrint", [] {
+    Log() << QStringLiteral("App: FilePrint");
+    return true;
+  });
   fw::Window& a = OpenA();
   fw::Window& b = OpenB();
   Log().clear();

@@ -27,7 +27,8 @@ using namespace Qt::StringLiterals;
 class GraphicsTest : public ::testing::Test {
  protected:
   Graphics& Surface(double width = 500.6, double height = 700.9, bool canBegin = true) {
-    g = std::make_unique<Graphics>(std::make_unique<RecordingSurface>(log, width, height, canBegin));
+    g = std::make_unique<Graphics>(
+        std::make_unique<RecordingSurface>(log, width, height, canBegin));
     g->TextFont = u"Arial"_s;
     g->TextSize = 10;
     return *g;
@@ -122,8 +123,9 @@ TEST_F(GraphicsTest, AJobThatCannotBeginBeepsAndSaysSoOnce) {
   gr.DrawString(u"zwei"_s, 0, 10);
   g.reset();
   EXPECT_EQ(dialogs.BeepCount(), 1);
-  EXPECT_EQ(dialogs.MsgBoxTexts(),
-            (std::vector<String>{u"Der Druckauftrag konnte nicht begonnen werden:\nTestdrucker"_s}));
+  EXPECT_EQ(
+      dialogs.MsgBoxTexts(),
+      (std::vector<String>{u"Der Druckauftrag konnte nicht begonnen werden:\nTestdrucker"_s}));
   EXPECT_TRUE(log.lines.empty());
   EXPECT_FALSE(log.ended);
 }
@@ -159,9 +161,9 @@ TEST(PrinterSurfaceTest, PrintableAreaInPointsForA4AndLetter) {
                {QPageSize::Letter, 25.4, 468, 648}};
   for (const auto& c : cases) {
     PrinterSetup setup;
-    setup.printer().setPageLayout(QPageLayout(QPageSize(c.paper), QPageLayout::Portrait,
-                                              QMarginsF(c.marginMm, c.marginMm, c.marginMm, c.marginMm),
-                                              QPageLayout::Millimeter));
+    setup.printer().setPageLayout(QPageLayout(
+        QPageSize(c.paper), QPageLayout::Portrait,
+        QMarginsF(c.marginMm, c.marginMm, c.marginMm, c.marginMm), QPageLayout::Millimeter));
     QTemporaryDir dir;
     Graphics gr(PrintToPdf(setup, dir.filePath(u"p.pdf"_s)));
     EXPECT_EQ(gr.Width(), c.width) << c.marginMm;

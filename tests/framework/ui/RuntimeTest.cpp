@@ -87,7 +87,8 @@ TEST_F(Runtime, AnEscapingExceptionIsShownAndQuitsWithOne) {
 }
 
 TEST_F(Runtime, AnExceptionFromAClickNeverLeavesTheDispatch) {
-  Script().controls = {{.cls = fw::ControlClass::kPushButton, .name = "Go", .width = 80, .height = 20}};
+  Script().controls = {
+      {.cls = fw::ControlClass::kPushButton, .name = "Go", .width = 80, .height = 20}};
   Script().bind = [](fw::Window&, fw::Control& c) {
     dynamic_cast<fw::PushButton&>(c).Action = [] { throw fw::NilObjectException("no object"); };
   };

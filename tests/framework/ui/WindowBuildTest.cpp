@@ -15,6 +15,7 @@ namespace {
 // report as changes (a first tab, a first pop-up entry, a checked box).
 std::vector<fw::ControlDecl> EveryKind() {
   using enum ControlClass;
+  // clang-format off
   return {
       {.cls = kTabPanel, .name = "Tabs", .width = 300, .height = 200, .items = {"Eins", "Zwei"}, .listIndex = 0},
       {.cls = kPopupMenu, .name = "Popup", .left = 10, .top = 40, .width = 100, .height = 20, .parent = "Tabs",
@@ -28,6 +29,7 @@ std::vector<fw::ControlDecl> EveryKind() {
       {.cls = kDisclosureTriangle, .name = "Triangle", .left = 10, .top = 130, .width = 18, .height = 18,
        .parent = "Tabs", .page = 2, .checked = true},
   };
+  // clang-format on
 }
 
 // Binds every event of every control to a log line.
@@ -50,10 +52,11 @@ TEST_F(WindowBuild, StepsRunInOrderAndNothingFiresMeanwhile) {
   Script().controls = EveryKind();
   Script().bind = LogEveryEvent;
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
-  EXPECT_EQ(Log(), (QStringList{"A: Layout", "A: CreateControls", "A: Bind Tabs", "A: Bind Popup",
-                                "A: Bind Check", "A: Bind Field", "A: Bind List", "A: Bind Triangle",
-                                "A: AddMenuHandlers", "A: Tabs Open", "A: Popup Open", "A: Check Open",
-                                "A: Field Open", "A: List Open", "A: Triangle Open", "A: Open"}));
+  EXPECT_EQ(Log(),
+            (QStringList{"A: Layout", "A: CreateControls", "A: Bind Tabs", "A: Bind Popup",
+                         "A: Bind Check", "A: Bind Field", "A: Bind List", "A: Bind Triangle",
+                         "A: AddMenuHandlers", "A: Tabs Open", "A: Popup Open", "A: Check Open",
+                         "A: Field Open", "A: List Open", "A: Triangle Open", "A: Open"}));
   EXPECT_TRUE(w.IsVisible());
   EXPECT_EQ(fw::Window::FindOpen(typeid(WindowA)), &w);
   EXPECT_EQ(&fw::Window::SharedInstance<WindowA>(), &w);
@@ -67,6 +70,7 @@ TEST_F(WindowBuild, StepsRunInOrderAndNothingFiresMeanwhile) {
   EXPECT_EQ(w.Ctl<fw::Listbox>("List").Heading(1), "Y");
 }
 
+// clang-format off
 TEST_F(WindowBuild, ControlOpenEventsSeeTheControlsMadeAfterThem) {
   Script().controls = {{.cls = ControlClass::kLabel, .name = "First"},
                        {.cls = ControlClass::kLabel, .name = "Second", .text = "da"}};
@@ -74,6 +78,7 @@ TEST_F(WindowBuild, ControlOpenEventsSeeTheControlsMadeAfterThem) {
     if (c.Name() == "First")
       dynamic_cast<fw::Label&>(c).Open = [&w] { Log() << w.Ctl<fw::Label>("Second").Text(); };
   };
+  // clang-format on
   fw::Window::SharedInstance<WindowA>();
   EXPECT_EQ(Entries("da"), QStringList{"da"});
 }
@@ -84,8 +89,14 @@ TEST_F(WindowBuild, DesignGivesTitleContentSizeLimitsAndButtons) {
   menu->SetText("Datei");
   bar.Append(std::move(menu));
   Script().menuBar = &bar;
-  Script().design = {.title = "Aufnahmen", .width = 800, .height = 600, .minWidth = 800, .minHeight = 480,
-                     .maxWidth = 800, .maxHeight = 32000, .maximizeButton = false};
+  Script().design = {.title = "Aufnahmen",
+                     .width = 800,
+                     .height = 600,
+                     .minWidth = 800,
+                     .minHeight = 480,
+                     .maxWidth = 800,
+                     .maxHeight = 32000,
+                     .maximizeButton = false};
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
   QWidget* top = w.widget();
   EXPECT_EQ(top->windowTitle(), "Aufnahmen");
@@ -111,8 +122,15 @@ TEST_F(WindowBuild, DesignGivesTitleContentSizeLimitsAndButtons) {
 }
 
 TEST_F(WindowBuild, HiddenByDesignAndNotResizable) {
-  Script().design = {.width = 600, .height = 112, .minWidth = 64, .minHeight = 64, .closeButton = false,
-                     .resizeable = false, .minimizeButton = false, .maximizeButton = false, .visible = false};
+  Script().design = {.width = 600,
+                     .height = 112,
+                     .minWidth = 64,
+                     .minHeight = 64,
+                     .closeButton = false,
+                     .resizeable = false,
+                     .minimizeButton = false,
+                     .maximizeButton = false,
+                     .visible = false};
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
   EXPECT_FALSE(w.IsVisible());
   EXPECT_FALSE(w.widget()->windowFlags() & Qt::WindowCloseButtonHint);
@@ -127,6 +145,7 @@ TEST_F(WindowBuild, HiddenByDesignAndNotResizable) {
 TEST_F(WindowBuild, PlacementAndLocks) {
   using enum ControlClass;
   Script().design = {.width = 400, .height = 300};
+  // clang-format off
   Script().controls = {
       {.cls = kTabPanel, .name = "Tabs", .left = -8, .top = 14, .width = 416, .height = 298,
        .locks = fw::kLTRB, .items = {"Eins"}},
@@ -139,6 +158,7 @@ TEST_F(WindowBuild, PlacementAndLocks) {
       {.cls = kLabel, .name = "Stays", .left = 300, .top = 30, .width = 50, .height = 16,
        .parent = "Tabs", .page = 1, .locks = fw::kLT},
   };
+  // clang-format on
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
   auto at = [&w](const char* name) {
     const auto& c = w.Ctl<fw::RectControl>(name);
@@ -155,12 +175,14 @@ TEST_F(WindowBuild, PlacementAndLocks) {
   EXPECT_EQ(at("Grows"), QRect(20, 50, 360, 190));
   EXPECT_EQ(at("Stays"), QRect(300, 30, 50, 16));
   const auto& group = w.Ctl<fw::RectControl>("Group");
-  EXPECT_EQ(QRect(group.Left(), group.Top(), group.Width(), group.Height()), QRect(20, 250, 360, 130));
+  EXPECT_EQ(QRect(group.Left(), group.Top(), group.Width(), group.Height()),
+            QRect(20, 250, 360, 130));
   EXPECT_EQ(w.Ctl<fw::RectControl>("Tabs").Height(), 398);
 }
 
 TEST_F(WindowBuild, PageControlsShowOnlyOnTheirPage) {
   using enum ControlClass;
+  // clang-format off
   Script().controls = {
       {.cls = kTabPanel, .name = "Tabs", .width = 300, .height = 200, .items = {"Eins", "Zwei"}},
       {.cls = kGroupBox, .name = "Group", .left = 10, .top = 30, .width = 200, .height = 100,
@@ -170,9 +192,12 @@ TEST_F(WindowBuild, PageControlsShowOnlyOnTheirPage) {
       {.cls = kPushButton, .name = "OnOne", .left = 10, .top = 30, .width = 80, .height = 20,
        .parent = "Tabs", .page = 1},
   };
+  // clang-format on
   Script().bind = LogEveryEvent;
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
-  auto shown = [&w](const char* name) { return w.Ctl<fw::RectControl>(name).widget()->isVisible(); };
+  auto shown = [&w](const char* name) {
+    return w.Ctl<fw::RectControl>(name).widget()->isVisible();
+  };
   auto& tabs = w.Ctl<fw::TabPanel>("Tabs");
   EXPECT_EQ(tabs.Value(), 0);
   EXPECT_TRUE(shown("OnOne"));
@@ -195,12 +220,14 @@ TEST_F(WindowBuild, PageControlsShowOnlyOnTheirPage) {
 
 TEST_F(WindowBuild, DisablingAGroupDisablesWhatItHolds) {
   using enum ControlClass;
+  // clang-format off
   Script().controls = {
       {.cls = kGroupBox, .name = "Group", .width = 200, .height = 100, .enabled = false},
       {.cls = kTextField, .name = "Inside", .left = 10, .top = 30, .width = 100, .height = 22, .parent = "Group"},
       {.cls = kPushButton, .name = "Off", .left = 10, .top = 60, .width = 80, .height = 20, .parent = "Group",
        .enabled = false},
   };
+  // clang-format on
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
   auto& group = w.Ctl<fw::GroupBox>("Group");
   auto& inside = w.Ctl<fw::TextField>("Inside");
@@ -215,6 +242,7 @@ TEST_F(WindowBuild, DisablingAGroupDisablesWhatItHolds) {
 
 TEST_F(WindowBuild, TabOrderPerParentAndFocusPolicies) {
   using enum ControlClass;
+  // clang-format off
   Script().controls = {
       {.cls = kTextField, .name = "Third", .top = 0, .width = 50, .height = 22, .tabIndex = 2},
       {.cls = kGroupBox, .name = "Group", .top = 30, .width = 200, .height = 100, .tabIndex = 1},
@@ -228,6 +256,7 @@ TEST_F(WindowBuild, TabOrderPerParentAndFocusPolicies) {
        .acceptFocus = false},
       {.cls = kBevelButton, .name = "Bevel", .top = 230, .width = 20, .height = 20, .tabIndex = 5},
   };
+  // clang-format on
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
   auto widget = [&w](const char* name) { return w.Ctl<fw::RectControl>(name).widget(); };
   QStringList order;

@@ -23,7 +23,8 @@ TEST_F(WindowClose, EveryWayRunsCloseOnceAndTheWindowIsGoneAtOnce) {
   } ways[] = {
       {"Close", [](fw::Window& w) { w.Close(); }},
       {"the close box", [](fw::Window& w) { w.widget()->close(); }},
-      {"the window manager", [](fw::Window& w) {
+      {"the window manager",
+       [](fw::Window& w) {
          QCloseEvent e;
          QCoreApplication::sendEvent(w.widget(), &e);
        }},
@@ -58,7 +59,8 @@ TEST_F(WindowClose, WithoutACloseBoxTheWindowSystemCannotCloseIt) {
 }
 
 TEST_F(WindowClose, AHiddenWindowKeepsItsState) {
-  Script().controls = {{.cls = fw::ControlClass::kTextField, .name = "F", .width = 100, .height = 22}};
+  Script().controls = {
+      {.cls = fw::ControlClass::kTextField, .name = "F", .width = 100, .height = 22}};
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
   w.Ctl<fw::TextField>("F").SetText("gesucht");
   w.Hide();
@@ -101,7 +103,8 @@ TEST_F(WindowClose, ActivateNeverNestsForOneWindow) {
   Log().clear();
   SendActivation(w.widget());
   EXPECT_EQ(Entries("A: Activate").size(), 2);
-  EXPECT_EQ(Log().mid(0, 4), (QStringList{"A: Activate", "inside", "A: EnableMenuItems", "A: Activate"}));
+  EXPECT_EQ(Log().mid(0, 4),
+            (QStringList{"A: Activate", "inside", "A: EnableMenuItems", "A: Activate"}));
 }
 
 }  // namespace
