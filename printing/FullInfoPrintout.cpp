@@ -63,14 +63,14 @@ Block ReadBlock(fw::RecordSet& rs) {
 
 void PrintInfoWindow::PrintInfo_Action(fw::PushButton&) {
   // The recordings are fixed before the dialog: every row, whatever the
-  // list's last added one, by the number of its recording.
+  // list's last added one, by the number of its recording. With none
+  // selected the job still holds its first page: heading, number, credit.
   fw::Listbox& list = RecList2();
   std::vector<fw::Integer> ids;
   for (fw::Integer row = 0; row < list.ListCount(); ++row) {
     fw::BackgroundTask();
     if (list.Selected(row)) ids.push_back(fw::Val(list.Cell(row, 0)));
   }
-  if (ids.empty()) return;
 
   App& app = App::SharedInstance();
   std::unique_ptr<fw::Graphics> g = fw::OpenPrinterDialog(*app.p, this);

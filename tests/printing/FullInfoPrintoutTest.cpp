@@ -209,14 +209,39 @@ TEST_F(FullInfoPrintout, BlocksInTheListsOrderNotTheOrderOfSelectionOrId) {
                                 u"Datensatz # %1"_s.arg(c)}));
 }
 
-TEST_F(FullInfoPrintout, CancelNothingSelectedADeletedRecordAndADatabaseError) {
+// "Drucken..." with no row selected: the dialog still comes, and the job is
+// the first page alone, its heading, its number and the credit; cancelled,
+// nothing is printed.
+TEST_F(FullInfoPrintout, NothingSelectedStillAsksAndPrintsThePageHeadingAndTheCredit) {
   AddNumbered(3);
   Open();
   PrintInfoWindow& w = OpenPrintInfo();
+  ASSERT_EQ(w.RecList2().ListIndex(), -1);
 
-  // Nothing selected: no dialog, nothing printed.
-  w.PrintInfo().Push();
-  EXPECT_EQ(PrintDialogs(), 0);
+  const fw::PrintLog& log = AnswerPrintDialog();
+  EXPECT_TRUE(w.FilePrint_Action());
+  ASSERT_EQ(PrintDialogs(), 1);
+  EXPECT_EQ(dialogs.shown.back().parent, &w);
+  EXPECT_EQ(log.pages, 1);
+  EXPECT_TRUE(log.ended);
+  ASSERT_EQ(log.lines.size(), 3u);
+  EXPECT_EQ(log.lines[0].text, u"Vollinfo ausgewählter Aufnahmen, Stand 15.06.26"_s);
+  EXPECT_EQ(log.lines[1].text, u"Seite 1"_s);
+  EXPECT_EQ(log.lines[2].text, kFooter);
+  EXPECT_EQ(log.lines[2].y, 72);  // where the first block would have begun
+  EXPECT_EQ(log.lines[2].style, (fw::TextStyle{u"Times"_s, 10, true, false}));
+  for (const fw::DrawnLine& l : log.lines) EXPECT_EQ(l.page, 1);
+
+  w.PrintInfo().Push();  // the dialog cancelled
+  EXPECT_EQ(PrintDialogs(), 2);
+  EXPECT_EQ(logs.size(), 1u);
+  EXPECT_TRUE(dialogs.MsgBoxTexts().empty());
+}
+
+TEST_F(FullInfoPrintout, CancelADeletedRecordAndADatabaseError) {
+  AddNumbered(3);
+  Open();
+  PrintInfoWindow& w = OpenPrintInfo();
 
   // Cancelled: nothing printed, nothing said.
   w.RecList2().SetSelected(0, true);

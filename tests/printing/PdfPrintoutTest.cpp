@@ -57,11 +57,16 @@ std::vector<Page> ReadBack(const QString& pdf) {
   return pages;
 }
 
-class PdfPrintout : public PrintingFixture {};
+class PdfPrintout : public PrintingFixture {
+ protected:
+  void SetUp() override {
+    PrintingFixture::SetUp();
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+      GTEST_SKIP() << "pdftotext missing (poppler-utils)";
+  }
+};
 
 TEST_F(PdfPrintout, ThirtyRecordingsOnThreePagesWithinTheMargins) {
-  if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-    GTEST_SKIP() << "pdftotext missing (poppler-utils)";
   AddNumbered(30);
   Open();
   const QString pdf = programDir.filePath(u"liste.pdf"_s);
@@ -100,6 +105,27 @@ TEST_F(PdfPrintout, ThirtyRecordingsOnThreePagesWithinTheMargins) {
   int onLast = 0;
   for (const Word& w : pages[2].words) onLast += w.text == u"Ort:";
   EXPECT_EQ(onLast, 4);
+}
+
+// The full-information printout with no row selected: one page that holds
+// the heading, its number and the credit, and nothing else.
+TEST_F(PdfPrintout, FullInfoWithNothingSelectedIsOnePageOfHeadingAndCredit) {
+  AddNumbered(3);
+  Open();
+  PrintInfoWindow& w = OpenPrintInfo();
+  const QString pdf = programDir.filePath(u"vollinfo.pdf"_s);
+  dialogs.AnswerNextPrintDialogWith(fw::PrintToPdf(*app->p, pdf));
+  w.PrintInfo().Push();
+
+  const std::vector<Page> pages = ReadBack(pdf);
+  ASSERT_EQ(pages.size(), 1u);
+  const QStringList heading{u"Vollinfo"_s, u"ausgewählter"_s, u"Aufnahmen,"_s, u"Stand"_s,
+                            u"15.06.26"_s, u"Seite"_s,        u"1"_s};
+  const QStringList credit{u"Gedruckt"_s, u"mit"_s, u"Klangbuch"_s, u"–"_s,
+                           u"klangbuch.example.org"_s};
+  EXPECT_EQ(pages[0].Line(u"Vollinfo"_s), heading);
+  EXPECT_EQ(pages[0].Line(u"Gedruckt"_s), credit);
+  EXPECT_EQ(pages[0].words.size(), static_cast<size_t>(heading.size() + credit.size()));
 }
 
 }  // namespace
