@@ -168,6 +168,9 @@ class MainWindow : public fw::Window {
   void ReadPrefs();
   void WritePrefs();
   void UpdateData();
+  // Selects the row the form last followed again (none when it followed
+  // none), without loading it.
+  void PutSelectionBack(fw::Listbox& me);
 
   // The options tab's preset lists (OptionsTab.cpp): the option pop-ups
   // refilled from the form's with the defaults selected, and the way back,
@@ -183,6 +186,10 @@ class MainWindow : public fw::Window {
   fw::Integer DefSys = 2;
   bool FalseDate = false;
   bool lastsort = false;
+  // The ID of the row whose record the form took over last, none after the
+  // list's selection became empty; kept by RecList_Change.
+  std::optional<fw::String> followedRow;
+  bool puttingSelectionBack = false;
   fw::Date recdate;
   fw::Date editdate;
   fw::Date finaldate;

@@ -2,13 +2,16 @@
 // preparing a new record or a duplicate of the shown one.
 //
 // The form's record key is the caption of RecGroupBox: " " for a new record,
-// "# " + ID for a stored one. Nothing else remembers which record is shown.
+// "# " + ID for a stored one. followedRow remembers the list row the form
+// last followed, so that a failed load can put the list back there.
 
 #include "mainwindow/MainWindow.h"
 
 #include "app/App.h"
 #include "framework/Database.h"
 #include "framework/Runtime.h"
+
+#include <utility>
 
 using namespace fw::literals;
 using fw::String;
@@ -42,9 +45,13 @@ String Shown(fw::RecordSet& rs, const String& column) {
 }  // namespace
 
 void MainWindow::RecList_Change(fw::Listbox& me) {
+  // The selection put back after a failed load: the form shows its record.
+  if (puttingSelectionBack) return;
+  const bool groupWasEnabled = RecGroupBox().Enabled();
   RecGroupBox().SetEnabled(me.ListIndex() != -1);
   NewBtn().SetEnabled(true);
   if (me.ListIndex() == -1) {
+    followedRow.reset();
     EnableRecordCommands(*this, false);
     return;
   }
@@ -55,6 +62,10 @@ void MainWindow::RecList_Change(fw::Listbox& me) {
       app.KlangDB->SQLSelect(u"SELECT * FROM Aufnahmen WHERE ID = '"_s + id + u"'"_s);
   if (app.KlangDB->Error()) {
     app.DisplayDatabaseError(false);
+    // The form still shows what it showed before the click; a list left on
+    // the clicked row would let "Löschen" take a record nobody has seen.
+    PutSelectionBack(me);
+    RecGroupBox().SetEnabled(groupWasEnabled);
     return;
   }
   // The record was removed behind the program's back: keep what the form
@@ -63,6 +74,7 @@ void MainWindow::RecList_Change(fw::Listbox& me) {
     rs->Close();
     return;
   }
+  followedRow = id;
 
   RecGroupBox().SetCaption(u"# "_s + id);
   AufnDatum().SetText(Shown(*rs, u"Datum"_s));
@@ -85,6 +97,17 @@ void MainWindow::RecList_Change(fw::Listbox& me) {
 
   EnableRecordCommands(*this, true);
   UpdateBtn().SetCaption(u"Update"_s);
+}
+
+void MainWindow::PutSelectionBack(fw::Listbox& me) {
+  fw::Integer row = -1;
+  for (fw::Integer r = 0; followedRow && r < me.ListCount() && row == -1; ++r) {
+    fw::BackgroundTask();
+    if (me.Cell(r, 0) == *followedRow) row = r;
+  }
+  const bool was = std::exchange(puttingSelectionBack, true);
+  me.SetListIndex(row);
+  puttingSelectionBack = was;
 }
 
 fw::Integer MainWindow::FindTon(const String& s) { return IndexOrAppend(AufnTon(), s); }

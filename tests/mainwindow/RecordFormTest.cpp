@@ -127,6 +127,94 @@ TEST_F(RecordFormTest, AFailedLoadShowsTheErrorWithoutRollbackAndKeepsTheForm) {
   ExpectNoOpenTransaction();
 }
 
+// What the list and the form show, as far as a load could change it.
+struct Shown {
+  QString selected;  // the selected row's ID, "" for none
+  QString caption, button, title;
+  bool group, deletes, copies;
+  bool operator==(const Shown&) const = default;
+};
+void PrintTo(const Shown& s, std::ostream* os) {
+  *os << "row " << s.selected.toStdString() << ", caption \"" << s.caption.toStdString() << "\", "
+      << s.button.toStdString() << ", title " << s.title.toStdString() << ", group " << s.group
+      << ", delete " << s.deletes << ", copy " << s.copies;
+}
+Shown ShownBy(MainWindow& w) {
+  const fw::Listbox& list = w.RecList();
+  return {list.ListIndex() == -1 ? QString() : list.Cell(list.ListIndex(), 0),
+          w.RecGroupBox().Caption(),
+          w.UpdateBtn().Caption(),
+          w.AufnTitel().Text(),
+          w.RecGroupBox().Enabled(),
+          w.DeleteBtn().Enabled(),
+          w.CopyBtn().Enabled()};
+}
+
+// The form as the user left it before clicking another row.
+enum class FormState { kStored, kDuplicate, kNew, kNoSelection };
+const char* const kFormStateNames[] = {"StoredRecord", "DuplicateBeingTyped", "NewRecordBeingTyped",
+                                       "NoSelection"};
+
+// Another program holds the catalogue locked, so the clicked row cannot be
+// read: the message once, and the list goes back to what the form shows.
+class FailedLoadTest : public RecordFormFixture, public ::testing::WithParamInterface<FormState> {
+ protected:
+  void Prepare(MainWindow& w, FormState s) {
+    if (s == FormState::kNew) {
+      w.NewBtn().Push();
+      w.AufnTitel().SetText(QStringLiteral("Neu"));
+      return;
+    }
+    Select(w, 3);
+    if (s == FormState::kDuplicate) {
+      w.CopyBtn().Push();
+      w.AufnTitel().SetText(QStringLiteral("Kopie"));
+    }
+    if (s == FormState::kNoSelection) w.RecList().SetListIndex(-1);
+  }
+
+  // A second connection that keeps every other connection from reading.
+  std::unique_ptr<fw::SQLiteDatabase> LockExclusively() {
+    auto other = std::make_unique<fw::SQLiteDatabase>();
+    other->DatabaseFile = fw::FolderItem(DatabasePath());
+    EXPECT_TRUE(other->Connect());
+    other->SQLExecute(QStringLiteral("begin exclusive"));
+    EXPECT_FALSE(other->Error()) << other->ErrorMessage().toStdString();
+    return other;
+  }
+};
+
+TEST_P(FailedLoadTest, PutsTheListBackToTheRowTheFormShows) {
+  MainWindow& w = Open();
+  w.ConfirmDlog().SetValue(false);
+  Prepare(w, GetParam());
+  const Shown before = ShownBy(w);
+
+  std::unique_ptr<fw::SQLiteDatabase> other = LockExclusively();
+  Select(w, 7);
+  EXPECT_EQ(DatabaseErrors(), 1);
+  EXPECT_TRUE(dialogs.MsgBoxTexts()[0].startsWith(QLatin1String("Database Error: 5\n")));
+  EXPECT_EQ(ShownBy(w), before);
+  other.reset();
+
+  // "Löschen" takes the record the form shows, or stays without one.
+  w.DeleteBtn().Push();
+  EXPECT_EQ(DatabaseErrors(), 1);
+  EXPECT_EQ(Row(7), Expected(kStoredRows[2]));
+  EXPECT_EQ(Row(3).isEmpty(), before.selected == QLatin1String("3"));
+  // The click that failed works once the lock is gone.
+  Select(w, 7);
+  EXPECT_EQ(w.RecGroupBox().Caption(), "# 7");
+  EXPECT_EQ(w.AufnTitel().Text(), "Dritter");
+}
+
+INSTANTIATE_TEST_SUITE_P(FormStates, FailedLoadTest,
+                         ::testing::Values(FormState::kStored, FormState::kDuplicate,
+                                           FormState::kNew, FormState::kNoSelection),
+                         [](const ::testing::TestParamInfo<FormState>& info) {
+                           return kFormStateNames[static_cast<int>(info.param)];
+                         });
+
 // "Neu" and its menu item prepare the same empty record.
 class NewRecordTest : public RecordFormFixture, public ::testing::WithParamInterface<bool> {};
 
