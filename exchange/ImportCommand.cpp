@@ -15,9 +15,20 @@
 using namespace fw::literals;
 using fw::EndOfLine;
 
+namespace {
+
+// The import's own message: nothing imported, the line, why.
+fw::String NothingImported(fw::Integer line, const fw::String& reason) {
+  return u"Es konnten keine Daten importiert werden"_s + EndOfLine + u"Fehler in Zeile: "_s +
+         fw::Str(line) + EndOfLine + reason;
+}
+
+}  // namespace
+
 fw::Integer ImportExchangeFile(fw::SQLiteDatabase& db, const fw::FolderItem& file,
                                const fw::String& separator,
-                               const std::function<void(bool rollback)>& reportDatabaseError) {
+                               const std::function<void(bool rollback)>& reportDatabaseError,
+                               const std::function<void(fw::Integer line)>& reportReadError) {
   std::unique_ptr<fw::TextInputStream> in = fw::TextInputStream::Open(file);
   if (!in) return 1;
   // Rolls back on every return before the commit. Begin and commit are
@@ -28,11 +39,19 @@ fw::Integer ImportExchangeFile(fw::SQLiteDatabase& db, const fw::FolderItem& fil
     reportDatabaseError(false);  // no transaction of ours to roll back
     return 0;
   }
+  // The rows read so far are not the file: none of them stays, and the
+  // catalogue is free again before the user is told.
+  const auto readFailed = [&](fw::Integer line) {
+    db.Rollback();
+    reportReadError(line);
+    return 0;
+  };
   const fw::String table = u"Aufnahmen"_s;
   fw::Integer lineNumber = 0;
   while (!in->IsEOF()) {
     ++lineNumber;
     const fw::String line = in->ReadLine();
+    if (in->ReadFailed()) return readFailed(lineNumber);
     if (line.isEmpty()) continue;
     // A line that is not UTF-8 would be stored garbled: refused like a
     // line of the wrong shape.
@@ -46,14 +65,18 @@ fw::Integer ImportExchangeFile(fw::SQLiteDatabase& db, const fw::FolderItem& fil
     }
     fw::BackgroundTask();
   }
+  if (in->ReadFailed()) return readFailed(lineNumber + 1);  // right after a line end
   in->Close();
   if (!transaction.Commit()) reportDatabaseError(true);
   return 0;
 }
 
 fw::Integer App::ImportData(const fw::FolderItem& file, const fw::String& separator) {
-  return ImportExchangeFile(*KlangDB, file, separator,
-                            [this](bool rollback) { DisplayDatabaseError(rollback); });
+  return ImportExchangeFile(
+      *KlangDB, file, separator, [this](bool rollback) { DisplayDatabaseError(rollback); },
+      [](fw::Integer line) {
+        fw::MsgBox(NothingImported(line, u"Die Datei konnte nicht zu Ende gelesen werden."_s));
+      });
 }
 
 bool MainWindow::FileImportData_Action() {
@@ -61,8 +84,7 @@ bool MainWindow::FileImportData_Action() {
   if (!file) return true;
   const fw::Integer n = App::SharedInstance().ImportData(*file, fw::Chr(9));
   if (n != 0) {
-    fw::MsgBox(u"Es konnten keine Daten importiert werden"_s + EndOfLine + u"Fehler in Zeile: "_s +
-               fw::Str(n) + EndOfLine + u"Es sind nicht die erforderlichen Felder vorhanden."_s);
+    fw::MsgBox(NothingImported(n, u"Es sind nicht die erforderlichen Felder vorhanden."_s));
     return true;
   }
   UpdateRecList();

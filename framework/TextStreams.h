@@ -28,17 +28,22 @@ class TextInputStream {
   // False when the line ReadLine returned last was not valid UTF-8 (the
   // decoder put U+FFFD where its bad bytes were).
   bool LastLineIsValid() const { return lastLineValid_; }
-  bool IsEOF();             // true once every line has been read
+  // True once reading the file failed (a failing disk, a folder that went
+  // away): no more lines come, and those read are not the whole file. The
+  // line read when it happened may be cut short.
+  bool ReadFailed() const { return readFailed_; }
+  bool IsEOF();             // true once every line has been read, or reading failed
   String Encoding() const;  // "UTF-8"
   void Close();
 
  private:
   explicit TextInputStream(std::unique_ptr<QFile> file);
-  bool fill();  // appends the next piece of the file; false at its end
+  bool fill();  // appends the next piece of the file; false at its end or on failure
   std::unique_ptr<QFile> file_;
   QByteArray buffer_;
   qsizetype pos_ = 0;
   bool lastLineValid_ = true;
+  bool readFailed_ = false;
 };
 
 // Writes to a temporary file beside the target and renames it over the

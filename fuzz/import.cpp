@@ -209,9 +209,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           "the input can be stored as a file");
   out.close();
 
-  const fw::Integer result = ImportExchangeFile(db, file, QStringLiteral("\t"), [&db](bool) {
-    Require(false, "no database error on an empty catalogue", db.ErrorMessage());
-  });
+  const fw::Integer result = ImportExchangeFile(
+      db, file, QStringLiteral("\t"),
+      [&db](bool) { Require(false, "no database error on an empty catalogue", db.ErrorMessage()); },
+      [](fw::Integer line) {
+        Require(false, "no read error on a stored file", QStringLiteral("line %1").arg(line));
+      });
   const Expected expected = FromFile(bytes);
   Require(result == expected.refusedLine, "the refused line is the first bad one",
           QStringLiteral("result %1, expected %2, file: %3")

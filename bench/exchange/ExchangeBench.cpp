@@ -111,8 +111,9 @@ int main(int argc, char** argv) {
         if (!db.Connect()) Fail(db.ErrorMessage());
       },
       [&] {
-        if (ImportExchangeFile(db, fw::FolderItem(exported), fw::Chr(9),
-                               [&](bool) { failed = true; }) != 0)
+        if (ImportExchangeFile(
+                db, fw::FolderItem(exported), fw::Chr(9), [&](bool) { failed = true; },
+                [&](fw::Integer) { failed = true; }) != 0)
           failed = true;
       });
   std::unique_ptr<fw::RecordSet> rs = db.SQLSelect(u"SELECT count(*) FROM Aufnahmen"_s);

@@ -26,7 +26,7 @@ TextInputStream::TextInputStream(std::unique_ptr<QFile> file) : file_(std::move(
 TextInputStream::~TextInputStream() = default;
 
 bool TextInputStream::fill() {
-  if (!file_) return false;
+  if (!file_ || readFailed_) return false;
   if (pos_ > 0) {  // drop what has been read, so the buffer holds about one piece
     buffer_.remove(0, pos_);
     pos_ = 0;
@@ -35,6 +35,9 @@ bool TextInputStream::fill() {
   buffer_.resize(had + kPiece);
   const qint64 got = file_->read(buffer_.data() + had, kPiece);
   buffer_.resize(had + qMax<qint64>(got, 0));
+  // A failed read is no end of file: recorded, so a reader tells a cut file
+  // from a whole one.
+  readFailed_ = got < 0;
   return got > 0;
 }
 

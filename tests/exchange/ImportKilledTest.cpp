@@ -32,8 +32,9 @@ constexpr char kFileVariable[] = "KLANGBUCH_KILLED_IMPORT_FILE";
   db.DatabaseFile = fw::FolderItem(QString::fromLocal8Bit(database));
   if (!db.Connect()) std::_Exit(2);
   bool failed = false;
-  const fw::Integer n = ImportExchangeFile(db, fw::FolderItem(QString::fromLocal8Bit(file)),
-                                           fw::Chr(9), [&failed](bool) { failed = true; });
+  const fw::Integer n = ImportExchangeFile(
+      db, fw::FolderItem(QString::fromLocal8Bit(file)), fw::Chr(9),
+      [&failed](bool) { failed = true; }, [&failed](fw::Integer) { failed = true; });
   std::_Exit(n == 0 && !failed ? 0 : 3);
 }();
 

@@ -1,5 +1,6 @@
 #include "framework/TextStreams.h"
 
+#include "framework/testsupport/FailingReads.h"
 #include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,38 @@ TEST_F(TextStreamsTest, LinesAcrossPieceBoundaries) {
     EXPECT_EQ(lines[1], QStringLiteral("ü"));
     EXPECT_EQ(lines[2].toLatin1(), longLine);
     EXPECT_EQ(lines[3], "z");
+  }
+}
+
+// A file that cannot be read past a point: the lines before it, then no
+// more, and the failure is told, not taken for the end of the file. The
+// last case fails beyond the first piece of the file.
+TEST_F(TextStreamsTest, AReadThatFailsIsToldAndEndsTheLines) {
+  const QByteArray far(70 * 1024, 'x');
+  struct Case {
+    QByteArray bytes;
+    qint64 readable;
+    std::vector<String> lines;  // up to the failure
+    bool failed;
+  } cases[] = {
+      {"eins\nzwei\n", 12, {"eins", "zwei"}, false},  // the whole file
+      {"eins\nzwei\n", 5, {"eins"}, true},            // at a line end
+      {"eins\nzwei\n", 7, {"eins", "zw"}, true},      // inside a line
+      {"eins\r\nzwei", 5, {"eins"}, true},            // between CR and LF
+      {"eins\n", 0, {}, true},                        // at once
+      {far + "\nzwei\n", far.size() + 3, {String::fromLatin1(far), "zw"}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.readable << " of " << c.bytes.left(20).toStdString());
+    const FolderItem f = FileWith(c.bytes);
+    const FailingReads failing(f.NativePath(), c.readable);
+    auto in = TextInputStream::Open(f);
+    ASSERT_NE(in, nullptr);
+    std::vector<String> lines;
+    while (!in->IsEOF()) lines.push_back(in->ReadLine());
+    EXPECT_EQ(lines, c.lines);
+    EXPECT_EQ(in->ReadFailed(), c.failed);
+    EXPECT_TRUE(in->IsEOF());
   }
 }
 
