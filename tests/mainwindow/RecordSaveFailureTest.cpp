@@ -12,9 +12,13 @@ struct FailureCase {
   Obstacle obstacle;
   bool stored;  // updating a stored record, else inserting a new one
   const char* errorStart;
+  // A transaction left open on the program's connection, so the save's
+  // commit is the one that fails; else the statement's own commit does.
+  bool leftOpen = false;
 };
 void PrintTo(const FailureCase& c, std::ostream* os) {
-  *os << (c.stored ? "update, " : "insert, ") << ::testing::PrintToString(c.obstacle);
+  *os << (c.stored ? "update, " : "insert, ") << ::testing::PrintToString(c.obstacle)
+      << (c.leftOpen ? " of a transaction left open" : "");
 }
 
 class RecordSaveFailureTest : public RecordFormFixture,
@@ -30,10 +34,8 @@ TEST_P(RecordSaveFailureTest, ReportsOnceLosesNothingAndTheSameSaveSucceedsLater
   }
   w.AufnTitel().SetText(kTyped);
   const std::vector<QStringList> before = Table();
-  // The save opens no transaction itself; one left open is what a commit
-  // can fail in.
-  if (c.obstacle == Obstacle::kCommit)
-    App::SharedInstance().KlangDB->SQLExecute(QStringLiteral("begin transaction"));
+  // The save opens no transaction itself.
+  if (c.leftOpen) App::SharedInstance().KlangDB->SQLExecute(QStringLiteral("begin transaction"));
   Raise(c.obstacle, c.stored ? "UPDATE" : "INSERT");
 
   w.UpdateBtn().Push();
@@ -62,7 +64,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{Obstacle::kWriteLock, false, "Database Error: 5\n"},
                       FailureCase{Obstacle::kWriteLock, true, "Database Error: 5\n"},
                       FailureCase{Obstacle::kCommit, false, "Database Error: 5\n"},
-                      FailureCase{Obstacle::kCommit, true, "Database Error: 5\n"}));
+                      FailureCase{Obstacle::kCommit, true, "Database Error: 5\n"},
+                      FailureCase{Obstacle::kCommit, false, "Database Error: 5\n", true},
+                      FailureCase{Obstacle::kCommit, true, "Database Error: 5\n", true}));
 
 class RecordSaveVanishedTest : public RecordFormFixture {};
 
