@@ -155,8 +155,10 @@ class SQLiteDatabase {
   void Commit();
   void Rollback();
   void Close();  // harmless when not connected
-  // How long a statement waits for another connection's lock before it
-  // fails with SQLITE_BUSY; 3000 ms unless set.
+  // How long a transaction waits in all for other connections' locks, its
+  // commit included (a statement outside a transaction is one of its own);
+  // once that is spent, a statement that meets a lock fails with
+  // SQLITE_BUSY at once. 3000 ms unless set.
   void SetBusyTimeout(Integer milliseconds);
 
   bool Error() const { return error_; }
@@ -169,6 +171,9 @@ class SQLiteDatabase {
   sqlite3_stmt* prepareOne(const String& sql);
   bool prepareInsert(const String& table, const DatabaseRecord& record);
   void run(sqlite3_stmt* stmt);
+  // sqlite3_step, counting the waits for locks per transaction (LockWait.cpp).
+  int step(sqlite3_stmt* stmt);
+  static int waitForLock(void* self, int count);
   void endTransaction(const char* sql);
   void fail(int code, const String& message);
   void failFromEngine(int rc);
@@ -179,6 +184,7 @@ class SQLiteDatabase {
   sqlite3_stmt* insertStatement_ = nullptr;
   std::vector<String> insertKey_;  // its table, then its column names
   Integer busyTimeout_ = 3000;
+  Integer waited_ = 0;  // by the transaction now running, in milliseconds
   bool error_ = false;
   Integer errorCode_ = 0;
   String errorMessage_;

@@ -34,7 +34,7 @@ bool SQLiteDatabase::Connect() {
   int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
                            db::OpenReadOnly() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE,
                            db::DiskSpaceVfsName());
-  if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db_, busyTimeout_);
+  if (rc == SQLITE_OK) rc = sqlite3_busy_handler(db_, &SQLiteDatabase::waitForLock, this);
   if (rc == SQLITE_OK) rc = db::RegisterUnicodeUpper(db_);
   if (rc == SQLITE_OK) {
     // Opening is lazy; reading the schema is what finds a file that is no
@@ -43,7 +43,7 @@ bool SQLiteDatabase::Connect() {
     rc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
     Statement guard(probe);
     if (rc == SQLITE_OK) {
-      rc = sqlite3_step(probe);
+      rc = step(probe);
       if (rc == SQLITE_ROW) rc = SQLITE_OK;
     }
   }
@@ -164,10 +164,7 @@ void SQLiteDatabase::Close() {
   }
 }
 
-void SQLiteDatabase::SetBusyTimeout(Integer milliseconds) {
-  busyTimeout_ = milliseconds;
-  if (db_) sqlite3_busy_timeout(db_, milliseconds);
-}
+void SQLiteDatabase::SetBusyTimeout(Integer milliseconds) { busyTimeout_ = milliseconds; }
 
 sqlite3_stmt* SQLiteDatabase::prepareOne(const String& sql) {
   if (!db_) {
@@ -200,7 +197,7 @@ sqlite3_stmt* SQLiteDatabase::prepareOne(const String& sql) {
 
 void SQLiteDatabase::run(sqlite3_stmt* stmt) {
   int rc;
-  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+  while ((rc = step(stmt)) == SQLITE_ROW) {
   }
   if (rc == SQLITE_DONE) {
     succeed();

@@ -48,7 +48,7 @@ void RecordSet::describe(sqlite3_stmt* stmt) {
 int RecordSet::fill(sqlite3_stmt* stmt) {
   describe(stmt);
   int rc;
-  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+  while ((rc = db_->step(stmt)) == SQLITE_ROW) {
     for (int c = 0; c < int(columns_); ++c) {
       Cell cell;
       switch (sqlite3_column_type(stmt, c)) {
@@ -211,7 +211,7 @@ void RecordSet::Update() {
   for (size_t i = 0; i < columns_; ++i) {
     if (int(i) != rowidColumn_ && !bind(stmt.get(), ++index, read[i])) return;
   }
-  const int rc = sqlite3_step(stmt.get());
+  const int rc = db_->step(stmt.get());
   if (rc != SQLITE_DONE) {
     db_->failFromEngine(rc);
     return;
