@@ -77,6 +77,30 @@ TEST_F(ExchangeFixture, AFileThatCannotBeOpenedIsLine1) {
   EXPECT_EQ(app->ImportData(fw::FolderItem(programDir.path()), fw::Chr(9)), 1);
 }
 
+// A Datum that is no exact DD.MM.YYYY of a real day is stored as it stands,
+// shown so in the list, and sorted by the digits at the places of day,
+// month and the year's last two; stored texts compare as texts.
+TEST_F(ExchangeFixture, ADatumKeptAsItStandsSortsByTheDigitsAtTheirPlaces) {
+  QByteArray bytes;
+  for (const char* datum : {"24.12.2008", "05.03.12", "1.12.2012", "31.02.2012", "24.12.08",
+                            "2012-03-06", "ja", "24.12.2008 (ca.)", "01.01.1990"})
+    bytes += QByteArray(datum) + "\tP\t" + datum + QByteArray(13, '\t') + "\n";
+  MainWindow& w = OpenMainWindow();
+  Import(FileWith(bytes));
+  ASSERT_EQ(dialogs.shown.size(), 1u);  // the open dialog only: no message
+
+  EXPECT_EQ(Rows("SELECT Titel FROM Aufnahmen WHERE Titel != Datum"),
+            (std::vector<QStringList>{{"24.12.2008"}, {"01.01.1990"}}));
+  QStringList listed;  // newest first, the design's sort
+  for (fw::Integer row = 0; row < w.RecList().ListCount(); ++row)
+    listed << w.RecList().Cell(row, 1);
+  EXPECT_EQ(listed, (QStringList{"06.03.2012", "05.03.12", "31.02.2012", "1.12.2012", "24.12.2008",
+                                 "24.12.08", "24.12.2008 (ca.)", "ja", "01.01.1990"}));
+  EXPECT_EQ(Rows("SELECT Titel FROM Aufnahmen WHERE Datum > '2011-01-01' ORDER BY Datum"),
+            (std::vector<QStringList>{
+                {"2012-03-06"}, {"24.12.08"}, {"24.12.2008 (ca.)"}, {"31.02.2012"}, {"ja"}}));
+}
+
 const QString kImportMessage =
     "Es konnten keine Daten importiert werden\nFehler in Zeile: %1\n"
     "Es sind nicht die erforderlichen Felder vorhanden.";
