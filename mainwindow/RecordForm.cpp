@@ -61,11 +61,11 @@ void MainWindow::RecList_Change(fw::Listbox& me) {
   std::unique_ptr<fw::RecordSet> rs =
       app.KlangDB->SQLSelect(u"SELECT * FROM Aufnahmen WHERE ID = '"_s + id + u"'"_s);
   if (app.KlangDB->Error()) {
-    app.DisplayDatabaseError(false);
     // The form still shows what it showed before the click; a list left on
     // the clicked row would let "Löschen" take a record nobody has seen.
     PutSelectionBack(me);
     RecGroupBox().SetEnabled(groupWasEnabled);
+    app.DisplayDatabaseError(false);
     return;
   }
   // The record was removed behind the program's back: keep what the form
