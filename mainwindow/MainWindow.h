@@ -186,9 +186,9 @@ class MainWindow : public fw::Window {
   fw::Integer DefSys = 2;
   bool FalseDate = false;
   bool lastsort = false;
-  // The ID of the row whose record the form took over last, none after the
-  // list's selection became empty; kept by RecList_Change.
-  std::optional<fw::String> followedRow;
+  // The ID of the list row whose record the form took over last, none
+  // after the list's selection became empty; kept by RecList_Change.
+  std::optional<fw::String> followedID;
   bool puttingSelectionBack = false;
   fw::Date recdate;
   fw::Date editdate;

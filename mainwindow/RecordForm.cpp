@@ -2,8 +2,8 @@
 // preparing a new record or a duplicate of the shown one.
 //
 // The form's record key is the caption of RecGroupBox: " " for a new record,
-// "# " + ID for a stored one. followedRow remembers the list row the form
-// last followed, so that a failed load can put the list back there.
+// "# " + ID for a stored one. followedID remembers the ID of the list row
+// the form last followed, so that a failed load can put the list back there.
 
 #include "mainwindow/MainWindow.h"
 
@@ -51,7 +51,7 @@ void MainWindow::RecList_Change(fw::Listbox& me) {
   RecGroupBox().SetEnabled(me.ListIndex() != -1);
   NewBtn().SetEnabled(true);
   if (me.ListIndex() == -1) {
-    followedRow.reset();
+    followedID.reset();
     EnableRecordCommands(*this, false);
     return;
   }
@@ -74,7 +74,7 @@ void MainWindow::RecList_Change(fw::Listbox& me) {
     rs->Close();
     return;
   }
-  followedRow = id;
+  followedID = id;
 
   RecGroupBox().SetCaption(u"# "_s + id);
   AufnDatum().SetText(Shown(*rs, u"Datum"_s));
@@ -101,9 +101,9 @@ void MainWindow::RecList_Change(fw::Listbox& me) {
 
 void MainWindow::PutSelectionBack(fw::Listbox& me) {
   fw::Integer row = -1;
-  for (fw::Integer r = 0; followedRow && r < me.ListCount() && row == -1; ++r) {
+  for (fw::Integer r = 0; followedID && r < me.ListCount() && row == -1; ++r) {
     fw::BackgroundTask();
-    if (me.Cell(r, 0) == *followedRow) row = r;
+    if (me.Cell(r, 0) == *followedID) row = r;
   }
   const bool was = std::exchange(puttingSelectionBack, true);
   me.SetListIndex(row);

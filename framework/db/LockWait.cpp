@@ -20,8 +20,8 @@ int SQLiteDatabase::waitForLock(void* self, int count) {
   // sqlite3_busy_timeout's steps, in milliseconds.
   static constexpr int kSteps[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
   auto& db = *static_cast<SQLiteDatabase*>(self);
-  const int step = count < int(std::size(kSteps)) ? kSteps[count] : 100;
-  const Integer delay = std::min<Integer>(step, db.busyTimeout_ - db.waited_);
+  const int next = count < int(std::size(kSteps)) ? kSteps[count] : 100;
+  const Integer delay = std::min<Integer>(next, db.busyTimeout_ - db.waited_);
   if (delay <= 0) return 0;
   sqlite3_sleep(int(delay));
   db.waited_ += delay;
