@@ -154,6 +154,7 @@ Shown ShownBy(MainWindow& w) {
 enum class FormState { kStored, kDuplicate, kNew, kNoSelection };
 const char* const kFormStateNames[] = {"StoredRecord", "DuplicateBeingTyped", "NewRecordBeingTyped",
                                        "NoSelection"};
+void PrintTo(FormState s, std::ostream* os) { *os << kFormStateNames[static_cast<int>(s)]; }
 
 // Another program holds the catalogue locked, so the clicked row cannot be
 // read: the message once, and the list goes back to what the form shows.
