@@ -4,7 +4,7 @@
 set -euo pipefail
 PACKAGES=(qt6-base-dev libsqlite3-dev libgtest-dev cmake ninja-build g++
           fonts-liberation xvfb xauth sqlite3 xdotool x11-utils poppler-utils
-          clang-14 libclang-rt-14-dev)
+          clang-14 libclang-rt-14-dev qt6-translations-l10n)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -30,6 +30,7 @@ void InitApplication() {
 void InitFileTypes() { RegisterTextFileType(); }
 
 void CreateAppObject() {
+  fw::RuntimeSetName(u"Klangbuch"_s);
   fw::RuntimeSetVersion(KLANGBUCH_MAJOR_VERSION, KLANGBUCH_MINOR_VERSION, KLANGBUCH_BUG_VERSION);
   auto* app = new App();  // held by the run time until the end
   app->SetMenuBar(&MenuBar1::SharedInstance());

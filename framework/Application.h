@@ -2,7 +2,9 @@
 // The application object and the run time that drives the event loop.
 //
 // Start-up, in this order (over Qt):
-//   RuntimeInit                 makes the QApplication
+//   RuntimeInit                 makes the QApplication, with Qt's own texts
+//                               (dialogs, standard buttons) in German
+//   RuntimeSetName              the program's name
 //   RuntimeSetVersion           the program's version numbers, from its build
 //   RuntimeRegisterAppObject    the one Application object
 //   RunFrameworkInitialization  raises Event_Open, then, unless a quit was
@@ -61,6 +63,10 @@ class Application {
 };
 
 void RuntimeInit(int& argc, char** argv);
+// The window system's title for a window whose title is empty (a message
+// box, a window designed without a title); a designed title is shown as it
+// stands. Where the preferences live does not depend on it.
+void RuntimeSetName(const String& name);
 void RuntimeSetVersion(Integer major, Integer minor, Integer bug);
 void RuntimeRegisterAppObject(Application* app);
 void RunFrameworkInitialization(const std::function<void()>& onInitialized);

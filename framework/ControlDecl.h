@@ -46,7 +46,7 @@ struct ControlDecl {
   int page = 0;     // tab page from 1 within the parent's tab panel; 0 none
   unsigned locks = kLT;
   int tabIndex = -1;            // focus order among the controls of one parent
-  bool tabStop = true;          // false: the Tab key passes it by (click focus)
+  bool tabStop = true;          // false: the Tab key passes it by (a click may still focus)
   bool acceptFocus = true;      // false: never takes the focus
   String text{};                // caption, label or field text ("\r" is a line break)
   std::vector<String> items{};  // pop-up entries, list headings, tab pages

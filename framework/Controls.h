@@ -132,6 +132,7 @@ class Canvas : public MouseControl {
   std::unique_ptr<Impl> d;
 };
 
+// A single-line text without a length limit.
 class TextField : public RectControl {
  public:
   TextField();

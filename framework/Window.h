@@ -92,7 +92,7 @@ class Window {
   fw::MenuBar* MenuBar() const { return menuBar_; }
   void SetMenuBar(fw::MenuBar* bar);
 
-  void Show();  // shows and brings to front
+  void Show();  // shows, restores when minimized, brings to front and activates
   void Hide();
   void Close();  // runs Event_Close once, then the window is gone
   bool IsVisible() const;

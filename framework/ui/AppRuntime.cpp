@@ -6,6 +6,10 @@
 #include "framework/ui/RunState.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
 
 namespace fw {
 
@@ -34,7 +38,13 @@ Application::~Application() {
 void RuntimeInit(int& argc, char** argv) {
   // The test programs make their own QApplication first.
   if (!QApplication::instance()) new QApplication(argc, argv);  // lives for the run
+  ui::InstallPlatformTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   ui::InstallAppHooks();
+}
+
+void RuntimeSetName(const String& name) {
+  // Not the display name: Qt would append that to every window's title.
+  QCoreApplication::setApplicationName(name);
 }
 
 void RuntimeRegisterAppObject(Application* app) { State().app = app; }
@@ -94,6 +104,19 @@ void RuntimeSetVersion(Integer major, Integer minor, Integer bug) {
 }
 
 namespace ui {
+
+bool InstallPlatformTexts(const String& folder) {
+  static bool installed = false;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_de"), folder)) return false;
+  if (!installed) {
+    installed = true;
+    QTranslator* kept = translator.release();
+    kept->setParent(QCoreApplication::instance());  // lives as long as the application
+    QCoreApplication::installTranslator(kept);
+  }
+  return true;
+}
 
 void WindowClosed() {
   Application* app = State().app;

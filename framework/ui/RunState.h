@@ -27,6 +27,13 @@ RunState& State();
 // Qt's application-wide settings and the layer's event filter, once.
 void InstallAppHooks();
 
+// Qt's own texts in German (the file, print and page-setup dialogs, the
+// standard buttons, a text field's context menu), from "qtbase_de.qm" in
+// `folder`: RuntimeInit takes Qt's translations folder, always, whatever
+// the environment says. Once per run; false, and Qt's English texts, when
+// the file is not there or cannot be read.
+bool InstallPlatformTexts(const String& folder);
+
 // After a window closed: the AutoQuit rule.
 void WindowClosed();
 

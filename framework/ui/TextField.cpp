@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include <limits>
+
 namespace fw {
 namespace {
 
@@ -24,6 +26,9 @@ struct TextField::Impl {
 TextField::TextField() : d(std::make_unique<Impl>()) {
   d->edit = new QLineEdit;
   QLineEdit* edit = d->edit;
+  // Without a limit: Qt's default of 32,767 characters would cut a longer
+  // text without a word, on SetText as on typing or pasting.
+  edit->setMaxLength(std::numeric_limits<int>::max());
   // Program changes are made with the signals blocked and raised by hand.
   QObject::connect(edit, &QLineEdit::textChanged, edit,
                    [this] { ui::RaiseFromUser(*this, TextChange); });

@@ -176,9 +176,13 @@ void Window::ShowMenuBar(fw::MenuBar& bar) {
 void Window::Show() {
   if (closed_) return;
   BringToFront(this);
-  if (d->widget->isVisible()) d->widget->raise();  // a new window comes up on top anyway
-  d->widget->show();
-  d->widget->activateWindow();
+  QWidget* w = d->widget;
+  // A window the user minimized comes back as it was before (maximized
+  // stays maximized), hidden since or not.
+  if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+  if (w->isVisible()) w->raise();  // a new window comes up on top anyway
+  w->show();
+  w->activateWindow();
 }
 
 void Window::Hide() { d->widget->hide(); }

@@ -200,8 +200,11 @@ void Window::Place(RectControl& c, const ControlDecl& decl) {
   QWidget* focus = ui::FocusTarget(c);
   if (!decl.acceptFocus) {
     focus->setFocusPolicy(Qt::NoFocus);
-  } else if (!decl.tabStop && (focus->focusPolicy() & Qt::ClickFocus)) {
-    focus->setFocusPolicy(Qt::ClickFocus);
+  } else if (!decl.tabStop) {
+    // The Tab key passes it by; a click focuses it when its widget takes the
+    // focus on a click at all (a tab bar takes it only by the Tab key, so
+    // then not at all).
+    focus->setFocusPolicy((focus->focusPolicy() & Qt::ClickFocus) ? Qt::ClickFocus : Qt::NoFocus);
   }
   c.SetEnabled(decl.enabled);
   if (decl.page > 0) {

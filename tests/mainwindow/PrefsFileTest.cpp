@@ -6,6 +6,7 @@
 
 #include "framework/Application.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -177,6 +178,32 @@ TEST_F(PrefsWriter, CreatesAMissingPreferencesFolder) {
   CloseMainWindow();
   EXPECT_EQ(ReadFile(QDir(folder).filePath(u"Klangbuch Prefs"_s)), DesignFile());
   EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// The program's name ("Klangbuch", for the titles Qt gives untitled
+// windows) does not move the preferences: still the file "Klangbuch Prefs"
+// right in $XDG_CONFIG_HOME, else in ~/.config, in no folder of the
+// program's own.
+TEST_F(PrefsWriter, TheProgramsNameLeavesThePreferencesWhereTheyWere) {
+  OpenMainWindow();
+  ASSERT_EQ(QCoreApplication::applicationName(), u"Klangbuch"_s);
+  CloseMainWindow();
+  EXPECT_EQ(ReadFile(prefsDir.filePath(u"Klangbuch Prefs"_s)), DesignFile());
+  EXPECT_EQ(QDir(prefsDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{u"Klangbuch Prefs"_s});
+
+  const QByteArray home = qgetenv("HOME");
+  const QString fakeHome = prefsDir.filePath(u"home"_s);
+  qunsetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", fakeHome.toUtf8());
+  fw::ResetRuntimeForTesting();
+  OpenMainWindow();
+  CloseMainWindow();
+  qputenv("HOME", home);
+  qputenv("XDG_CONFIG_HOME", prefsDir.path().toUtf8());
+  EXPECT_EQ(ReadFile(fakeHome + u"/.config/Klangbuch Prefs"_s), DesignFile());
+  EXPECT_EQ(QDir(fakeHome + u"/.config"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{u"Klangbuch Prefs"_s});
 }
 
 // A write that cannot be done: the beep, the message, the old contents

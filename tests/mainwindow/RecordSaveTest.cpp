@@ -7,6 +7,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace klangbuch_test {
 namespace {
 
@@ -96,6 +98,38 @@ TEST_F(RecordSaveTest, AnUpdateChangesOnlyItsRowAndReselectsItsPosition) {
   EXPECT_EQ(w.AufnTitel().Text(), "Neuer Titel");
   EXPECT_FALSE(w.RecGroupBox().Enabled());
   EXPECT_EQ(w.Focus(), &w.RecList());
+}
+
+// The form's fields have no length limit: a recording whose remark and
+// technical note are longer than Qt's default maximum of 32,767 characters
+// (imported, or written by another program) is stored unchanged by an
+// "Update" without edits, and so is a long title typed into the form.
+TEST_F(RecordSaveTest, TextsLongerThanQtsDefaultLimitSurviveAnUpdate) {
+  QString remark, technik;
+  for (int i = 0; remark.size() < 40000; ++i) remark += u"Bemerkung %1 äöü; "_s.arg(i);
+  for (int i = 0; technik.size() < 40000; ++i) technik += u"Mikrofon %1, "_s.arg(i);
+  remark.truncate(40000);
+  technik.truncate(40000);
+  Exec(
+      u"UPDATE Aufnahmen SET Bemerkung = '%1', Technik = '%2' WHERE ID = 5"_s.arg(remark, technik));
+  MainWindow& w = Open();
+  Select(w, 5);
+  ASSERT_EQ(w.AufnBemerkung().Text().size(), 40000);
+  w.UpdateBtn().Push();
+
+  EXPECT_TRUE(dialogs.shown.empty());
+  const QStringList row = Row(5);
+  ASSERT_EQ(row.size(), 17);
+  EXPECT_EQ(row[12].size(), 40000);
+  EXPECT_EQ(row[12], remark);
+  EXPECT_EQ(row[15].size(), 40000);
+  EXPECT_EQ(row[15], technik);
+
+  Select(w, 7);
+  const QString title = QString(40000, u'T') + u"itel"_s;
+  w.AufnTitel().SetText(title);
+  w.UpdateBtn().Push();
+  EXPECT_EQ(Row(7).value(2), title);
 }
 
 TEST_F(RecordSaveTest, APositionPastTheEndOfTheRefilledListSelectsNothing) {

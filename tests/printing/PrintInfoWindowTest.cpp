@@ -7,9 +7,14 @@
 #include "app/App.h"
 #include "printing/PrintInfoWindow.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using klangbuch_test::PrintingFixture;
@@ -58,6 +63,39 @@ TEST_F(PrintInfo, DesignControlsAndTheApplicationsMenuBar) {
             u"Selektieren Sie die Datensätze, die als Vollinfo gedruckt werden sollen.\r"
             u"(Die Auswahl wird von der Suche des Hauptfensters übernommen)"_s);
   EXPECT_FALSE(w.PrintInfo().Enabled());  // nothing selected
+}
+
+// "Vollinfo..." and Ctrl+Shift+P bring the window back when the user
+// minimized it: restored, on top and active.
+TEST_F(PrintInfo, TheCommandAndItsShortcutBringAMinimizedWindowBack) {
+  MainWindow& main = Open();
+  PrintInfoWindow& w = OpenPrintInfo();
+  const struct {
+    const char* way;
+    std::function<void()> show;
+  } ways[] = {
+      {"Vollinfo...",
+       [this] {
+         emit Item("FileMenu").action()->menu()->aboutToShow();
+         Item("FilePrintInfo").action()->trigger();
+       }},
+      {"Ctrl+Shift+P",
+       [&main] {
+         QTest::keyClick(main.RecList().widget(), Qt::Key_P,
+                         Qt::ControlModifier | Qt::ShiftModifier);
+       }},
+  };
+  for (const auto& way : ways) {
+    w.widget()->showMinimized();
+    main.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.widget())) << way.way;
+    ASSERT_TRUE(w.widget()->isMinimized()) << way.way;
+    way.show();
+    EXPECT_FALSE(w.widget()->isMinimized()) << way.way;
+    EXPECT_TRUE(w.IsVisible()) << way.way;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w.widget())) << way.way;
+    EXPECT_EQ(fw::Window::FrontWindow(), &w) << way.way;
+  }
 }
 
 TEST_F(PrintInfo, EveryActivationRefillsTheListFromTheMainListsQuery) {

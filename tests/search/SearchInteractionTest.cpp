@@ -195,6 +195,36 @@ TEST_F(SearchInteraction, TheOpenExpertPartPreviewsIntoFilterAndFindenTakesTheTy
   EXPECT_EQ(w.filter, u"Titel = 'Stille'"_s) << "closed: no preview";
 }
 
+// The search text and the expert condition have no length limit: a text
+// longer than Qt's default maximum of 32,767 characters is searched for
+// whole, previewed whole into the SQL field, and a long condition typed
+// there is applied as it stands.
+TEST_F(SearchInteraction, LongSearchTextsAndConditionsAreNotCut) {
+  SearchWindow& w = Shown();
+  const QString tail = QString(40000, u'x');
+  Set(w, {.text = "nacht"});
+  w.SearchFor().SetText(u"nacht"_s + tail);
+  EXPECT_EQ(w.SearchFor().Text().size(), 40005);
+  w.EnterSearch().Push();
+  EXPECT_EQ(w.filter, u"upper(Titel) LIKE '%NACHT"_s + tail.toUpper() + u"%'"_s);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(ListedIds(), std::vector<int>());
+
+  main->SearchBtn().Push();
+  w.Xpert().SetValue(true);
+  w.Xpert_Action(w.Xpert());
+  EXPECT_EQ(w.SearchSQL().Text(), w.filter) << "the preview, whole";
+  w.EnterSearch().Push();
+  EXPECT_TRUE(dialogs.shown.empty()) << "no condition cut into broken SQL";
+
+  main->SearchBtn().Push();
+  w.SearchSQL().SetText(u"Titel = 'Stille' OR Titel = '"_s + tail + u"'"_s);
+  w.EnterSearch().Push();
+  EXPECT_EQ(w.filter.size(), 40030);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(ListedIds(), (std::vector<int>{5}));
+}
+
 // Another reader of the condition, before "Finden": the export writes the
 // previewed recordings.
 TEST_F(SearchInteraction, AnExportStartedWhileTheExpertPartIsOpenUsesThePreview) {

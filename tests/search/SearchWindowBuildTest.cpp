@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 using klangbuch_test::SearchFixture;
 
@@ -190,6 +192,38 @@ TEST_F(SearchFixture, TheSearchButtonAndTheMenuCommandShowTheOneWindow) {
   EXPECT_TRUE(w.IsVisible()) << "Ctrl+F";
   EXPECT_EQ(&SearchWindow::SharedInstance(), &w);
   EXPECT_TRUE(main->IsVisible()) << "not modal";
+}
+
+// The window is never closed, so once the user minimized it these three are
+// the only way back: each brings it back, on top and active.
+TEST_F(SearchFixture, TheButtonTheMenuCommandAndCtrlFBringAMinimizedWindowBack) {
+  SearchWindow& w = Open();
+  const struct {
+    const char* way;
+    std::function<void()> show;
+  } ways[] = {
+      {"Suche ...", [this] { main->SearchBtn().Push(); }},
+      {"Suchen...",
+       [] {
+         emit MenuBar1::SharedInstance().FindItem(u"FileMenu"_s)->action()->menu()->aboutToShow();
+         MenuBar1::SharedInstance().FindItem(u"FileSearch"_s)->action()->trigger();
+       }},
+      {"Ctrl+F",
+       [this] { QTest::keyClick(main->AufnTitel().widget(), Qt::Key_F, Qt::ControlModifier); }},
+  };
+  for (const auto& way : ways) {
+    main->SearchBtn().Push();
+    w.widget()->showMinimized();
+    main->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main->widget())) << way.way;
+    ASSERT_TRUE(w.widget()->isMinimized()) << way.way;
+    way.show();
+    EXPECT_FALSE(w.widget()->isMinimized()) << way.way;
+    EXPECT_FALSE(w.widget()->windowState() & Qt::WindowMinimized) << way.way;
+    EXPECT_TRUE(w.IsVisible()) << way.way;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w.widget())) << way.way;
+    EXPECT_EQ(fw::Window::FrontWindow(), &w) << way.way;
+  }
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <QTest>
 
 using namespace ui_test;
+using namespace Qt::StringLiterals;
 using fw::ControlClass;
 
 namespace {
@@ -238,6 +239,37 @@ TEST_F(Controls, TextFieldChangesAndLosesTheFocusOnlyWithinItsWindow) {
   EXPECT_EQ(one.Text(), "Titelx");
   EXPECT_TRUE(one.HasFocus());
   EXPECT_EQ(w.Focus(), &one);
+}
+
+// No length limit: a text longer than Qt's default maximum of 32,767
+// characters for a field comes back whole, set by the program as typed or
+// pasted by the user; a text area has none either. (No pop-up takes typed
+// text.)
+TEST_F(Controls, TextFieldAndTextAreaHaveNoLengthLimit) {
+  using enum ControlClass;
+  fw::Window& w = Host({{.cls = kTextField, .name = "Field", .width = 100, .height = 22},
+                        {.cls = kTextArea, .name = "Area", .top = 30, .width = 100, .height = 60}});
+  Activate(w);
+  auto& field = w.Ctl<fw::TextField>("Field");
+  QString text;
+  for (int i = 0; text.size() < 40000; ++i) text += QString::number(i % 10) + u"ä"_s;
+  text.truncate(40000);
+  field.SetText(text);
+  EXPECT_EQ(field.Text().size(), 40000);
+  EXPECT_EQ(field.Text(), text);
+  field.SetFocus();
+  auto* edit = static_cast<QLineEdit*>(field.widget());
+  edit->end(false);
+  QTest::keyClick(edit, Qt::Key_X);
+  EXPECT_EQ(field.Text(), text + u"x"_s);
+  edit->selectAll();
+  edit->insert(text + text);  // as a paste does
+  EXPECT_EQ(field.Text().size(), 80000);
+  auto& area = w.Ctl<fw::TextArea>("Area");
+  area.SetText(text + u"\rzwei"_s);
+  EXPECT_EQ(area.Text(), text + u"\rzwei"_s);
+  static_cast<QPlainTextEdit*>(area.widget())->appendPlainText(u"x"_s);  // as typed
+  EXPECT_EQ(area.Text(), text + u"\nzwei\nx"_s);
 }
 
 TEST_F(Controls, TextsComeBackExactlyAndShowPlain) {

@@ -3,6 +3,8 @@
 
 #include "UiTestSupport.h"
 
+#include "framework/ui/ControlSupport.h"
+
 #include <QMenuBar>
 #include <QWidget>
 
@@ -274,3 +276,30 @@ TEST_F(WindowBuild, TabOrderPerParentAndFocusPolicies) {
 }
 
 }  // namespace
+
+// "No stop" holds for every class: a tab panel, whose tab bar Qt focuses by
+// the Tab key only, then takes no focus at all; declared a stop it keeps its
+// own. A click still focuses the controls that take a click's focus.
+TEST_F(WindowBuild, EveryControlDeclaredNoStopIsPassedByTheTabKey) {
+  using enum ControlClass;
+  // clang-format off
+  Script().controls = {
+      {.cls = kTabPanel, .name = "PanelNoStop", .width = 300, .height = 100, .tabIndex = 0, .tabStop = false,
+       .items = {"Eins", "Zwei"}, .listIndex = 0},
+      {.cls = kTabPanel, .name = "PanelStop", .top = 100, .width = 300, .height = 100, .tabIndex = 1,
+       .items = {"Eins"}, .listIndex = 0},
+      {.cls = kTextField, .name = "FieldNoStop", .top = 200, .width = 50, .height = 22, .tabIndex = 2,
+       .tabStop = false},
+      {.cls = kListbox, .name = "ListNoStop", .top = 230, .width = 50, .height = 50, .tabIndex = 3,
+       .tabStop = false},
+      {.cls = kTextArea, .name = "AreaNoStop", .top = 290, .width = 50, .height = 50, .tabIndex = 4,
+       .tabStop = false},
+  };
+  // clang-format on
+  fw::Window& w = fw::Window::SharedInstance<WindowA>();
+  auto focus = [&w](const char* name) { return fw::ui::FocusTarget(w.Ctl<fw::RectControl>(name)); };
+  EXPECT_EQ(focus("PanelNoStop")->focusPolicy(), Qt::NoFocus);
+  EXPECT_TRUE(focus("PanelStop")->focusPolicy() & Qt::TabFocus);
+  for (const char* name : {"FieldNoStop", "ListNoStop", "AreaNoStop"})
+    EXPECT_EQ(focus(name)->focusPolicy(), Qt::ClickFocus) << name;
+}

@@ -3,6 +3,7 @@
 #include "UiTestSupport.h"
 
 #include <QCloseEvent>
+#include <QTest>
 #include <QWidget>
 
 using namespace ui_test;
@@ -75,6 +76,48 @@ TEST_F(WindowClose, AHiddenWindowKeepsItsState) {
 // A close box or an activation that arrives while a handler runs (in a
 // modal dialog's loop) is delivered after the handler, and a window closed
 // by a handler is not deleted under it.
+// Show brings a window the user minimized back, as it was before (a
+// maximized one maximized), also when it was hidden meanwhile, and gives it
+// the keyboard: on top and active.
+TEST_F(WindowClose, ShowRestoresAMinimizedWindowAndActivatesIt) {
+  fw::Window& w = fw::Window::SharedInstance<WindowA>();
+  fw::Window& other = fw::Window::SharedInstance<WindowB>();
+  QWidget* q = w.widget();
+  const struct {
+    const char* what;
+    std::function<void()> leave;
+    Qt::WindowStates before;
+  } ways[] = {
+      {"minimized", [q] { q->showMinimized(); }, Qt::WindowNoState},
+      {"minimized, then hidden",
+       [q, &w] {
+         q->showMinimized();
+         w.Hide();
+       },
+       Qt::WindowNoState},
+      {"maximized, then minimized",
+       [q] {
+         q->showMaximized();
+         q->setWindowState(q->windowState() | Qt::WindowMinimized);
+       },
+       Qt::WindowMaximized},
+  };
+  for (const auto& way : ways) {
+    q->setWindowState(Qt::WindowNoState);
+    w.Show();
+    way.leave();
+    other.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(other.widget())) << way.what;
+    ASSERT_TRUE(q->isMinimized()) << way.what;
+    w.Show();
+    EXPECT_FALSE(q->isMinimized()) << way.what;
+    EXPECT_EQ(q->windowState() & ~Qt::WindowActive, way.before) << way.what;
+    EXPECT_TRUE(w.IsVisible()) << way.what;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(q)) << way.what;
+    EXPECT_EQ(fw::Window::FrontWindow(), &w) << way.what;
+  }
+}
+
 TEST_F(WindowClose, WindowSystemEventsWaitForTheRunningHandler) {
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
   const int destroyed = TestWindow::Destroyed();
