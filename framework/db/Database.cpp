@@ -1,7 +1,5 @@
 #include "framework/Database.h"
 
-#include "framework/db/DiskSpaceVfs.h"
-#include "framework/db/ReadOnly.h"
 #include "framework/db/Statement.h"
 #include "framework/db/UnicodeUpper.h"
 
@@ -11,13 +9,6 @@
 namespace fw {
 
 using db::Statement;
-
-namespace db {
-bool& OpenReadOnly() {
-  static bool readOnly = false;
-  return readOnly;
-}
-}  // namespace db
 
 SQLiteDatabase::SQLiteDatabase() = default;
 
@@ -31,9 +22,8 @@ bool SQLiteDatabase::Connect() {
     return false;
   }
   // Read-write only: a missing file is an error here, never a new file.
-  int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
-                           db::OpenReadOnly() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE,
-                           db::DiskSpaceVfsName());
+  int rc =
+      sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
   if (rc == SQLITE_OK) rc = sqlite3_busy_handler(db_, &SQLiteDatabase::waitForLock, this);
   if (rc == SQLITE_OK) rc = db::RegisterUnicodeUpper(db_);
   if (rc == SQLITE_OK) {

@@ -1,12 +1,29 @@
 #include "framework/testsupport/DiskFaults.h"
 
-#include "framework/core/DiskSpace.h"
-#include "framework/db/ReadOnly.h"
+#include "framework/testsupport/DiskFaultVfs.h"
+
+#include <sqlite3.h>
 
 namespace fw {
 
-void SetFreeDiskSpaceForTesting(qint64 bytes) { core::FreeDiskSpace() = bytes; }
+using testsupport::CurrentDiskFaults;
+using testsupport::DiskFaultVfs;
 
-void OpenDatabasesReadOnlyForTesting(bool readOnly) { db::OpenReadOnly() = readOnly; }
+DiskFaults::DiskFaults() {
+  sqlite3_vfs* const vfs = DiskFaultVfs();
+  // A second one's end would take the first one's file system away.
+  if (sqlite3_vfs_find(vfs->zName)) qFatal("DiskFaults: one at a time");
+  CurrentDiskFaults() = {};
+  sqlite3_vfs_register(vfs, 1);
+}
+
+DiskFaults::~DiskFaults() {
+  CurrentDiskFaults() = {};
+  sqlite3_vfs_unregister(DiskFaultVfs());
+}
+
+void DiskFaults::SetFreeSpace(qint64 bytes) { CurrentDiskFaults().freeBytes = bytes; }
+
+void DiskFaults::SetOpenReadOnly(bool readOnly) { CurrentDiskFaults().openReadOnly = readOnly; }
 
 }  // namespace fw

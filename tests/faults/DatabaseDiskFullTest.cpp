@@ -14,10 +14,7 @@ const QString kTyped = QStringLiteral("Geändert");
 
 class DatabaseDiskFull : public RecordFormFixture, public ::testing::WithParamInterface<bool> {
  protected:
-  void TearDown() override {
-    fw::SetFreeDiskSpaceForTesting(-1);
-    RecordFormFixture::TearDown();
-  }
+  fw::DiskFaults disk;
 };
 
 TEST_P(DatabaseDiskFull, TheSaveShowsTheMessageAndTheTableStaysAsItWas) {
@@ -31,9 +28,9 @@ TEST_P(DatabaseDiskFull, TheSaveShowsTheMessageAndTheTableStaysAsItWas) {
   w.AufnTitel().SetText(kTyped);
   const std::vector<QStringList> before = Table();
 
-  fw::SetFreeDiskSpaceForTesting(0);
+  disk.SetFreeSpace(0);
   w.UpdateBtn().Push();
-  fw::SetFreeDiskSpaceForTesting(-1);
+  disk.SetFreeSpace(-1);
 
   EXPECT_EQ(dialogs.MsgBoxTexts(),
             std::vector<QString>{QStringLiteral(

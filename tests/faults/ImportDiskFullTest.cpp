@@ -17,10 +17,7 @@ class ImportDiskFull : public ExchangeFixture {
     db.SQLExecute(
         "INSERT INTO Aufnahmen (Datum, Titel, BelegCD, Surr) VALUES ('2001-01-01', 'alt', 0, 0)");
   }
-  void TearDown() override {
-    fw::SetFreeDiskSpaceForTesting(-1);
-    ExchangeFixture::TearDown();
-  }
+  fw::DiskFaults disk;
 };
 
 // 5,000 lines of about a kilobyte: more than the engine's page cache holds,
@@ -36,9 +33,9 @@ QByteArray BigFile() {
 TEST_F(ImportDiskFull, NothingOfTheFileIsStoredAndTheSameImportLaterSucceeds) {
   MainWindow& w = OpenMainWindow();
   const fw::FolderItem file = FileWith(BigFile());
-  fw::SetFreeDiskSpaceForTesting(1024 * 1024);
+  disk.SetFreeSpace(1024 * 1024);
   Import(file);
-  fw::SetFreeDiskSpaceForTesting(-1);
+  disk.SetFreeSpace(-1);
 
   EXPECT_EQ(dialogs.MsgBoxTexts(),
             std::vector<QString>{QStringLiteral(

@@ -1,8 +1,9 @@
 // A catalogue the program may only read: every write shows the database
 // error message, and the file keeps every row as it was.
 //
-// chmod does not stop root, so the connection is opened read-only through
-// the layer, which is how the engine itself opens a write-protected file.
+// chmod does not stop root, so the file is opened read-only by the test
+// support's file system, which is how the engine itself opens a
+// write-protected file.
 
 #include "faults/Faults.h"
 #include "mainwindow/RecordFormFixture.h"
@@ -22,10 +23,7 @@ void PrintTo(const Write& c, std::ostream* os) { *os << c.name; }
 
 class ReadOnlyDatabase : public RecordFormFixture, public ::testing::WithParamInterface<Write> {
  protected:
-  void TearDown() override {
-    fw::OpenDatabasesReadOnlyForTesting(false);
-    RecordFormFixture::TearDown();
-  }
+  fw::DiskFaults disk;
 
  public:
   using RecordFormFixture::FillNew;
@@ -34,9 +32,9 @@ class ReadOnlyDatabase : public RecordFormFixture, public ::testing::WithParamIn
 
 TEST_P(ReadOnlyDatabase, EveryWriteShowsTheMessageAndTheFileKeepsItsRows) {
   const std::vector<QStringList> before = Table();
-  fw::OpenDatabasesReadOnlyForTesting(true);
+  disk.SetOpenReadOnly(true);
   MainWindow& w = Open();
-  fw::OpenDatabasesReadOnlyForTesting(false);
+  disk.SetOpenReadOnly(false);
   EXPECT_EQ(w.RecList().ListCount(), 3);
 
   GetParam().run(w);

@@ -1,14 +1,12 @@
-#include "framework/db/DiskSpaceVfs.h"
-
-#include "framework/core/DiskSpace.h"
+#include "framework/testsupport/DiskFaultVfs.h"
 
 #include <sqlite3.h>
 
-namespace fw::db {
+namespace fw::testsupport {
 
 namespace {
 
-sqlite3_vfs* system = nullptr;
+sqlite3_vfs* systemVfs = nullptr;
 
 // Our part of an open file, followed by the system file system's part.
 struct File {
@@ -24,12 +22,20 @@ int Read(sqlite3_file* f, void* buf, int n, sqlite3_int64 at) {
   return Io(f).xRead(Real(f), buf, n, at);
 }
 // Only the bytes beyond the file's end need room: overwriting a page does not.
+// A write that does not fit uses up what is left, as on a real disk.
 int Write(sqlite3_file* f, const void* buf, int n, sqlite3_int64 at) {
-  sqlite3_int64 size = 0;
-  const int rc = Io(f).xFileSize(Real(f), &size);
-  if (rc != SQLITE_OK) return rc;
-  const sqlite3_int64 growth = at + n - size;
-  if (growth > 0 && core::ClaimDiskSpace(growth) < growth) return SQLITE_FULL;
+  qint64& free = CurrentDiskFaults().freeBytes;
+  if (free >= 0) {
+    sqlite3_int64 size = 0;
+    const int rc = Io(f).xFileSize(Real(f), &size);
+    if (rc != SQLITE_OK) return rc;
+    const sqlite3_int64 growth = at + n - size;
+    if (growth > free) {
+      free = 0;
+      return SQLITE_FULL;
+    }
+    if (growth > 0) free -= growth;
+  }
   return Io(f).xWrite(Real(f), buf, n, at);
 }
 int Truncate(sqlite3_file* f, sqlite3_int64 size) { return Io(f).xTruncate(Real(f), size); }
@@ -78,9 +84,15 @@ const sqlite3_io_methods kMethods = {3,
                                      Unfetch};
 
 int Open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* outFlags) {
+  // As the system opens a catalogue the user may not write: read-only, and
+  // the engine told so through the flags it gets back.
+  if (CurrentDiskFaults().openReadOnly && (flags & SQLITE_OPEN_MAIN_DB)) {
+    flags &= ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    flags |= SQLITE_OPEN_READONLY;
+  }
   File* file = reinterpret_cast<File*>(f);
   file->base.pMethods = nullptr;
-  const int rc = system->xOpen(system, name, file->real(), flags, outFlags);
+  const int rc = systemVfs->xOpen(systemVfs, name, file->real(), flags, outFlags);
   // The system's methods of version 3 are what ours pass on to.
   if (file->real()->pMethods) {
     if (file->real()->pMethods->iVersion < 3) {
@@ -92,23 +104,24 @@ int Open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* outFla
   return rc;
 }
 
-sqlite3_vfs* Registered() {
+}  // namespace
+
+DiskFaultSettings& CurrentDiskFaults() {
+  static DiskFaultSettings settings;
+  return settings;
+}
+
+sqlite3_vfs* DiskFaultVfs() {
   static sqlite3_vfs vfs = [] {
-    system = sqlite3_vfs_find(nullptr);
-    sqlite3_vfs v = *system;
-    v.szOsFile = static_cast<int>(sizeof(File)) + system->szOsFile;
-    v.zName = "klangbuch";
+    systemVfs = sqlite3_vfs_find(nullptr);
+    sqlite3_vfs v = *systemVfs;
+    v.szOsFile = static_cast<int>(sizeof(File)) + systemVfs->szOsFile;
+    v.zName = "klangbuch-disk-faults";
     v.pNext = nullptr;
     v.xOpen = Open;
     return v;
   }();
-  static const int rc = sqlite3_vfs_register(&vfs, 0);
-  (void)rc;
   return &vfs;
 }
 
-}  // namespace
-
-const char* DiskSpaceVfsName() { return Registered()->zName; }
-
-}  // namespace fw::db
+}  // namespace fw::testsupport
