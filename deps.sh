@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need; only what is
-# missing, so a second run is fast.
+# Installs the Debian packages that are missing; only what is missing, so a
+# second run is fast.
+#   ./deps.sh run    what building and running Klangbuch need (./run.sh)
+#   ./deps.sh test   that and what the tests, the benchmarks and the fuzz
+#                    targets need (./test.sh)
 set -euo pipefail
-PACKAGES=(qt6-base-dev libsqlite3-dev libgtest-dev cmake ninja-build g++
-          fonts-liberation xvfb xauth sqlite3 xdotool x11-utils poppler-utils
-          clang-14 libclang-rt-14-dev qt6-translations-l10n)
+RUN=(qt6-base-dev libsqlite3-dev g++ cmake ninja-build
+     fonts-liberation qt6-translations-l10n)
+TEST=(libgtest-dev xvfb xauth xdotool poppler-utils sqlite3
+      clang-14 libclang-rt-14-dev clang-format-14)
+case ${1:-} in
+  run) packages=("${RUN[@]}") ;;
+  test) packages=("${RUN[@]}" "${TEST[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
 missing=()
-for p in "${PACKAGES[@]}"; do
+for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
 if ((${#missing[@]})); then
