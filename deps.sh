@@ -5,8 +5,10 @@
 #   ./deps.sh test   that and what the tests, the benchmarks and the fuzz
 #                    targets need (./test.sh)
 set -euo pipefail
+# fonts-dejavu-core: the windows' sans-serif; with fonts-liberation alone
+# (Arial for the printouts) fontconfig takes Liberation Mono for it.
 RUN=(qt6-base-dev libsqlite3-dev g++ cmake ninja-build
-     fonts-liberation qt6-translations-l10n)
+     fonts-dejavu-core fonts-liberation qt6-translations-l10n)
 TEST=(libgtest-dev xvfb xauth xdotool poppler-utils sqlite3
       clang-14 libclang-rt-14-dev clang-format-14)
 case ${1:-} in
