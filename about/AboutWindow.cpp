@@ -1,4 +1,4 @@
-// The About window's build hooks, its event bindings and handlers.
+// The About window's build hooks and its handlers.
 
 #include "about/AboutWindow.h"
 
@@ -17,24 +17,6 @@ namespace {
 // The pointer over a link, and elsewhere.
 constexpr fw::MouseCursor kHand = fw::MouseCursor::kFingerPointer;
 constexpr fw::MouseCursor kArrow = fw::MouseCursor::kStandardPointer;
-
-// Makes the four mouse events of the control `c` (a T) call the handlers
-// on `w` with that control.
-template <class T>
-void BindMouse(AboutWindow& w, fw::Control& c, bool (AboutWindow::*down)(T&, Integer, Integer),
-               void (AboutWindow::*up)(T&, Integer, Integer), void (AboutWindow::*enter)(T&),
-               void (AboutWindow::*exit)(T&)) {
-  T& me = dynamic_cast<T&>(c);
-  me.MouseDown = [&w, &me, down](Integer x, Integer y) { return (w.*down)(me, x, y); };
-  me.MouseUp = [&w, &me, up](Integer x, Integer y) { (w.*up)(me, x, y); };
-  me.MouseEnter = [&w, &me, enter] { (w.*enter)(me); };
-  me.MouseExit = [&w, &me, exit] { (w.*exit)(me); };
-}
-
-void BindOpen(AboutWindow& w, fw::Control& c, void (AboutWindow::*open)(fw::Label&)) {
-  auto& me = dynamic_cast<fw::Label&>(c);
-  me.Open = [&w, &me, open] { (w.*open)(me); };
-}
 
 }  // namespace
 
@@ -61,24 +43,9 @@ void AboutWindow::Layout() {
              .visible = true});
 }
 
-void AboutWindow::CreateControls() { CreateControlsFrom(ControlDeclaration()); }
-
-void AboutWindow::BindControlEvents(fw::Control& c) {
-  using A = AboutWindow;
-  const fw::String name = c.Name();
-  if (name == u"StatAppVersion") {
-    BindOpen(*this, c, &A::StatAppVersion_Open);
-  } else if (name == u"StatAppCopyright") {
-    BindOpen(*this, c, &A::StatAppCopyright_Open);
-    BindMouse(*this, c, &A::StatAppCopyright_MouseDown, &A::StatAppCopyright_MouseUp,
-              &A::StatAppCopyright_MouseEnter, &A::StatAppCopyright_MouseExit);
-  } else if (name == u"StatAppCreator") {
-    BindMouse(*this, c, &A::StatAppCreator_MouseDown, &A::StatAppCreator_MouseUp,
-              &A::StatAppCreator_MouseEnter, &A::StatAppCreator_MouseExit);
-  } else if (name == u"CreatorLogo") {
-    BindMouse(*this, c, &A::CreatorLogo_MouseDown, &A::CreatorLogo_MouseUp,
-              &A::CreatorLogo_MouseEnter, &A::CreatorLogo_MouseExit);
-  }
+void AboutWindow::CreateControls() {
+  CreateControlsFrom(ControlDeclaration());
+  BindEvents(EventBindings());
 }
 
 void AboutWindow::AddMenuHandlers() {

@@ -18,6 +18,8 @@ class AboutWindow : public fw::Window {
 
   // The declaration of the six controls, in creation order.
   static const std::vector<fw::ControlDecl>& ControlDeclaration();
+  // The bindings of the controls' events, in binding order.
+  static const std::vector<fw::EventBinding>& EventBindings();
 
   // The pages the links open.
   static fw::String AuthorPage();
@@ -26,7 +28,6 @@ class AboutWindow : public fw::Window {
   // --- build hooks -----------------------------------------------------
   void Layout() override;
   void CreateControls() override;
-  void BindControlEvents(fw::Control& control) override;
   void AddMenuHandlers() override;
 
   // --- control accessors -----------------------------------------------

@@ -1,4 +1,5 @@
-// The declaration of the About window's six controls, in creation order.
+// The declaration of the About window's six controls, in creation order,
+// and the binding table of their events.
 
 #include "about/AboutWindow.h"
 
@@ -53,5 +54,26 @@ std::vector<ControlDecl> BuildDeclaration() {
 
 const std::vector<ControlDecl>& AboutWindow::ControlDeclaration() {
   static const std::vector<ControlDecl> table = BuildDeclaration();
+  return table;
+}
+
+const std::vector<fw::EventBinding>& AboutWindow::EventBindings() {
+  using A = AboutWindow;
+  static const std::vector<fw::EventBinding> table = {
+      fw::On(u"StatAppVersion"_s, u"Open"_s, &A::StatAppVersion_Open),
+      fw::On(u"StatAppCopyright"_s, u"Open"_s, &A::StatAppCopyright_Open),
+      fw::On(u"StatAppCopyright"_s, u"MouseUp"_s, &A::StatAppCopyright_MouseUp),
+      fw::On(u"StatAppCopyright"_s, u"MouseDown"_s, &A::StatAppCopyright_MouseDown),
+      fw::On(u"StatAppCopyright"_s, u"MouseExit"_s, &A::StatAppCopyright_MouseExit),
+      fw::On(u"StatAppCopyright"_s, u"MouseEnter"_s, &A::StatAppCopyright_MouseEnter),
+      fw::On(u"StatAppCreator"_s, u"MouseDown"_s, &A::StatAppCreator_MouseDown),
+      fw::On(u"StatAppCreator"_s, u"MouseUp"_s, &A::StatAppCreator_MouseUp),
+      fw::On(u"StatAppCreator"_s, u"MouseEnter"_s, &A::StatAppCreator_MouseEnter),
+      fw::On(u"StatAppCreator"_s, u"MouseExit"_s, &A::StatAppCreator_MouseExit),
+      fw::On(u"CreatorLogo"_s, u"MouseUp"_s, &A::CreatorLogo_MouseUp),
+      fw::On(u"CreatorLogo"_s, u"MouseDown"_s, &A::CreatorLogo_MouseDown),
+      fw::On(u"CreatorLogo"_s, u"MouseExit"_s, &A::CreatorLogo_MouseExit),
+      fw::On(u"CreatorLogo"_s, u"MouseEnter"_s, &A::CreatorLogo_MouseEnter),
+  };
   return table;
 }

@@ -4,7 +4,8 @@
 //   2. Layout          design values, menu bar
 //   3. CreateControls  for each declared control, in order: create, add
 //                      under its name, apply every design value (parent and
-//                      tab page included), then BindControlEvents
+//                      tab page included), then BindControlEvents; then the
+//                      window's binding table (BindEvents)
 //   4. AddMenuHandlers
 //   5. the controls' Open events, in creation order, once all exist
 //   6. Event_Open
@@ -29,6 +30,7 @@
 
 #include "framework/ControlDecl.h"
 #include "framework/Controls.h"
+#include "framework/EventBinding.h"
 #include "framework/Listbox.h"
 #include "framework/Runtime.h"
 #include "framework/String.h"
@@ -100,6 +102,9 @@ class Window {
 
   // --- controls --------------------------------------------------------
   void CreateControlsFrom(const std::vector<ControlDecl>& table);
+  // Applies a binding table, row by row; a row that does not fit the
+  // controls throws NilObjectException naming it, which stops the build.
+  void BindEvents(const std::vector<EventBinding>& table);
   Control* ControlByName(const String& name) const;
   Control* ControlByNameIndex(const String& name, Integer index) const;
   // The control of that name as T; NilObjectException when there is none.
@@ -125,7 +130,14 @@ class Window {
     if (Window* w = FindOpen(typeid(W))) return static_cast<W&>(*w);
     W* w = new W();
     Register(typeid(W), w);
-    w->Build();
+    try {
+      w->Build();
+    } catch (...) {
+      // Not left half-built for the next caller; one that closed itself
+      // meanwhile is deleted by the layer already.
+      if (!w->IsClosed()) delete w;
+      throw;
+    }
     return *w;
   }
   static Window* FindOpen(std::type_index type);
@@ -154,14 +166,5 @@ class Window {
   std::map<String, std::function<bool()>> menuHandlers_;
   bool closed_ = false;
 };
-
-// For BindControlEvents: makes `event` of `control` (a T) call `handler` on
-// `window` with that control first, then the event's own arguments.
-template <class W, class T, class Owner, class R, class... Args>
-void Bind(W& window, Control& control, std::function<R(Args...)> Owner::*event,
-          R (W::*handler)(T&, Args...)) {
-  T& me = dynamic_cast<T&>(control);
-  me.*event = [&window, &me, handler](Args... args) { return (window.*handler)(me, args...); };
-}
 
 }  // namespace fw

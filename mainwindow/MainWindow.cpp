@@ -1,4 +1,4 @@
-// The main window's build hooks, its event bindings, the four window events
+// The main window's build hooks, the four window events
 // and the menu commands that belong to the window itself.
 
 #include "mainwindow/MainWindow.h"
@@ -13,7 +13,6 @@
 #include "search/SearchWindow.h"
 
 using namespace fw::literals;
-using fw::Bind;
 
 MainWindow::MainWindow() = default;
 
@@ -36,62 +35,9 @@ void MainWindow::Layout() {
              .menuBarVisible = true});
 }
 
-void MainWindow::CreateControls() { CreateControlsFrom(ControlDeclaration()); }
-
-void MainWindow::BindControlEvents(fw::Control& c) {
-  using M = MainWindow;
-  const fw::String name = c.Name();
-  if (name == u"TabView") {
-    Bind(*this, c, &fw::TabPanel::Change, &M::TabView_Change);
-  } else if (name == u"RecList") {
-    Bind(*this, c, &fw::Listbox::Change, &M::RecList_Change);
-    Bind(*this, c, &fw::Listbox::Open, &M::RecList_Open);
-    Bind(*this, c, &fw::Listbox::DoubleClick, &M::RecList_DoubleClick);
-    auto& list = dynamic_cast<fw::Listbox&>(c);
-    list.CompareRows = [this, &list](fw::Integer row1, fw::Integer row2, fw::Integer column,
-                                     fw::Integer& result) {
-      return RecList_CompareRows(list, row1, row2, column, result);
-    };
-    list.SortKey = [this, &list](fw::Integer row, fw::Integer column) {
-      return RecList_SortKey(list, row, column);
-    };
-  } else if (name == u"ShowID") {
-    Bind(*this, c, &fw::CheckBox::Action, &M::ShowID_Action);
-  } else if (name == u"SortOnOpen") {
-    Bind(*this, c, &fw::CheckBox::Action, &M::SortOnOpen_Action);
-  } else if (name == u"SortOption") {
-    Bind(*this, c, &fw::PopupMenu::Change, &M::SortOption_Change);
-  } else if (name == u"SysMenuDelete") {
-    Bind(*this, c, &fw::BevelButton::Action, &M::SysMenuDelete_Action);
-  } else if (name == u"SysMenuAdd") {
-    Bind(*this, c, &fw::BevelButton::Action, &M::SysMenuAdd_Action);
-  } else if (name == u"SysMenuDef") {
-    Bind(*this, c, &fw::PushButton::Action, &M::SysMenuDef_Action);
-  } else if (name == u"TonMenuDef") {
-    Bind(*this, c, &fw::PushButton::Action, &M::TonMenuDef_Action);
-  } else if (name == u"TonMenuDelete") {
-    Bind(*this, c, &fw::BevelButton::Action, &M::TonMenuDelete_Action);
-  } else if (name == u"TonMenuAdd") {
-    Bind(*this, c, &fw::BevelButton::Action, &M::TonMenuAdd_Action);
-  } else if (name == u"SearchBtn") {
-    Bind(*this, c, &fw::PushButton::Action, &M::SearchBtn_Action);
-  } else if (name == u"DeleteBtn") {
-    Bind(*this, c, &fw::PushButton::Action, &M::DeleteBtn_Action);
-  } else if (name == u"NewBtn") {
-    Bind(*this, c, &fw::PushButton::Action, &M::NewBtn_Action);
-  } else if (name == u"AufnSchnitt") {
-    Bind(*this, c, &fw::TextField::LostFocus, &M::AufnSchnitt_LostFocus);
-  } else if (name == u"AufnFertig") {
-    Bind(*this, c, &fw::TextField::LostFocus, &M::AufnFertig_LostFocus);
-  } else if (name == u"UpdateBtn") {
-    Bind(*this, c, &fw::PushButton::Action, &M::UpdateBtn_Action);
-  } else if (name == u"BackupDat") {
-    Bind(*this, c, &fw::TextField::LostFocus, &M::BackupDat_LostFocus);
-  } else if (name == u"ClearSearch") {
-    Bind(*this, c, &fw::PushButton::Action, &M::ClearSearch_Action);
-  } else if (name == u"CopyBtn") {
-    Bind(*this, c, &fw::PushButton::Action, &M::CopyBtn_Action);
-  }
+void MainWindow::CreateControls() {
+  CreateControlsFrom(ControlDeclaration());
+  BindEvents(EventBindings());
 }
 
 void MainWindow::AddMenuHandlers() {

@@ -3,8 +3,8 @@
 // options, on the two pages of one tab panel.
 //
 // The class is spread over several files, one per concern:
-//   MainWindowControls.cpp  the control declaration (data)
-//   MainWindow.cpp          build hooks, event bindings, window events, menus
+//   MainWindowControls.cpp  the control declaration and the event bindings (data)
+//   MainWindow.cpp          build hooks, window events, menus
 //   RecordList.cpp          list query, fill, sort, column widths
 //   RecordForm.cpp          loading, clearing, new and duplicate
 //   RecordSave.cpp          date checks, validation, insert and update
@@ -34,6 +34,8 @@ class MainWindow : public fw::Window {
 
   // The declaration of the 60 controls, in creation order.
   static const std::vector<fw::ControlDecl>& ControlDeclaration();
+  // The bindings of the controls' events, in binding order.
+  static const std::vector<fw::EventBinding>& EventBindings();
 
   // --- properties read by other windows --------------------------------
   fw::Date today;  // taken once by Event_Open
@@ -42,7 +44,6 @@ class MainWindow : public fw::Window {
   // --- build hooks -----------------------------------------------------
   void Layout() override;
   void CreateControls() override;
-  void BindControlEvents(fw::Control& control) override;
   void AddMenuHandlers() override;
 
   // --- control accessors -----------------------------------------------

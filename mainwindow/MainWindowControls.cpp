@@ -1,4 +1,5 @@
-// The declaration of the main window's 60 controls, in creation order.
+// The declaration of the main window's 60 controls, in creation order, and
+// the binding table of their events.
 // Every parent comes before the controls it contains.
 
 #include "mainwindow/MainWindow.h"
@@ -298,5 +299,37 @@ std::vector<ControlDecl> BuildDeclaration() {
 
 const std::vector<ControlDecl>& MainWindow::ControlDeclaration() {
   static const std::vector<ControlDecl> table = BuildDeclaration();
+  return table;
+}
+
+// The list's SortKey is RecList_CompareRows's comparison, taken once per row.
+const std::vector<fw::EventBinding>& MainWindow::EventBindings() {
+  using M = MainWindow;
+  static const std::vector<fw::EventBinding> table = {
+      fw::On(u"TabView"_s, u"Change"_s, &M::TabView_Change),
+      fw::On(u"RecList"_s, u"Change"_s, &M::RecList_Change),
+      fw::On(u"RecList"_s, u"Open"_s, &M::RecList_Open),
+      fw::On(u"RecList"_s, u"DoubleClick"_s, &M::RecList_DoubleClick),
+      fw::On(u"RecList"_s, u"CompareRows"_s, &M::RecList_CompareRows),
+      fw::On(u"RecList"_s, u"SortKey"_s, &M::RecList_SortKey),
+      fw::On(u"ShowID"_s, u"Action"_s, &M::ShowID_Action),
+      fw::On(u"SortOnOpen"_s, u"Action"_s, &M::SortOnOpen_Action),
+      fw::On(u"SortOption"_s, u"Change"_s, &M::SortOption_Change),
+      fw::On(u"SysMenuDelete"_s, u"Action"_s, &M::SysMenuDelete_Action),
+      fw::On(u"SysMenuAdd"_s, u"Action"_s, &M::SysMenuAdd_Action),
+      fw::On(u"SysMenuDef"_s, u"Action"_s, &M::SysMenuDef_Action),
+      fw::On(u"TonMenuDef"_s, u"Action"_s, &M::TonMenuDef_Action),
+      fw::On(u"TonMenuDelete"_s, u"Action"_s, &M::TonMenuDelete_Action),
+      fw::On(u"TonMenuAdd"_s, u"Action"_s, &M::TonMenuAdd_Action),
+      fw::On(u"SearchBtn"_s, u"Action"_s, &M::SearchBtn_Action),
+      fw::On(u"DeleteBtn"_s, u"Action"_s, &M::DeleteBtn_Action),
+      fw::On(u"NewBtn"_s, u"Action"_s, &M::NewBtn_Action),
+      fw::On(u"AufnSchnitt"_s, u"LostFocus"_s, &M::AufnSchnitt_LostFocus),
+      fw::On(u"AufnFertig"_s, u"LostFocus"_s, &M::AufnFertig_LostFocus),
+      fw::On(u"UpdateBtn"_s, u"Action"_s, &M::UpdateBtn_Action),
+      fw::On(u"BackupDat"_s, u"LostFocus"_s, &M::BackupDat_LostFocus),
+      fw::On(u"ClearSearch"_s, u"Action"_s, &M::ClearSearch_Action),
+      fw::On(u"CopyBtn"_s, u"Action"_s, &M::CopyBtn_Action),
+  };
   return table;
 }

@@ -13,8 +13,6 @@
 
 using namespace fw::literals;
 
-using fw::Bind;
-
 // --- build hooks -------------------------------------------------------
 
 void PrintInfoWindow::Layout() {
@@ -35,27 +33,9 @@ void PrintInfoWindow::Layout() {
              .menuBarVisible = true});
 }
 
-void PrintInfoWindow::CreateControls() { CreateControlsFrom(ControlDeclaration()); }
-
-void PrintInfoWindow::BindControlEvents(fw::Control& c) {
-  using W = PrintInfoWindow;
-  const fw::String name = c.Name();
-  if (name == u"RecList2") {
-    Bind(*this, c, &fw::Listbox::Change, &W::RecList2_Change);
-    Bind(*this, c, &fw::Listbox::Open, &W::RecList2_Open);
-    auto& list = dynamic_cast<fw::Listbox&>(c);
-    list.CompareRows = [this, &list](fw::Integer row1, fw::Integer row2, fw::Integer column,
-                                     fw::Integer& result) {
-      return RecList2_CompareRows(list, row1, row2, column, result);
-    };
-    list.SortKey = [this, &list](fw::Integer row, fw::Integer column) {
-      return RecList2_SortKey(list, row, column);
-    };
-  } else if (name == u"PrintInfo") {
-    Bind(*this, c, &fw::PushButton::Action, &W::PrintInfo_Action);
-  } else if (name == u"PrintCancel") {
-    Bind(*this, c, &fw::PushButton::Action, &W::PrintCancel_Action);
-  }
+void PrintInfoWindow::CreateControls() {
+  CreateControlsFrom(ControlDeclaration());
+  BindEvents(EventBindings());
 }
 
 void PrintInfoWindow::AddMenuHandlers() {

@@ -21,11 +21,12 @@ class PrintInfoWindow : public fw::Window {
 
   // The declaration of the four controls, in creation order.
   static const std::vector<fw::ControlDecl>& ControlDeclaration();
+  // The bindings of the controls' events, in binding order.
+  static const std::vector<fw::EventBinding>& EventBindings();
 
   // --- build hooks -----------------------------------------------------
   void Layout() override;
   void CreateControls() override;
-  void BindControlEvents(fw::Control& control) override;
   void AddMenuHandlers() override;
 
   // --- control accessors -----------------------------------------------

@@ -1,5 +1,5 @@
 // The declaration of the print selection window's four controls, in
-// creation and tab order.
+// creation and tab order, and the binding table of their events.
 
 #include "printing/PrintInfoWindow.h"
 
@@ -29,5 +29,19 @@ const std::vector<fw::ControlDecl>& PrintInfoWindow::ControlDeclaration() {
        .cancelButton = true},
   };
   // clang-format on
+  return table;
+}
+
+// The list's SortKey is RecList2_CompareRows's comparison, taken once per row.
+const std::vector<fw::EventBinding>& PrintInfoWindow::EventBindings() {
+  using W = PrintInfoWindow;
+  static const std::vector<fw::EventBinding> table = {
+      fw::On(u"RecList2"_s, u"Open"_s, &W::RecList2_Open),
+      fw::On(u"RecList2"_s, u"Change"_s, &W::RecList2_Change),
+      fw::On(u"RecList2"_s, u"CompareRows"_s, &W::RecList2_CompareRows),
+      fw::On(u"RecList2"_s, u"SortKey"_s, &W::RecList2_SortKey),
+      fw::On(u"PrintInfo"_s, u"Action"_s, &W::PrintInfo_Action),
+      fw::On(u"PrintCancel"_s, u"Action"_s, &W::PrintCancel_Action),
+  };
   return table;
 }

@@ -1,4 +1,4 @@
-// The search window's build hooks, its event bindings and what it does with
+// The search window's build hooks and what it does with
 // the user's actions: the search, the expert part with its live preview,
 // the operator label and the two window events.
 
@@ -12,7 +12,6 @@
 #include <algorithm>
 
 using namespace fw::literals;
-using fw::Bind;
 
 namespace {
 
@@ -49,38 +48,9 @@ void SearchWindow::Layout() {
              .menuBarVisible = true});
 }
 
-void SearchWindow::CreateControls() { CreateControlsFrom(ControlDeclaration()); }
-
-void SearchWindow::BindControlEvents(fw::Control& c) {
-  using S = SearchWindow;
-  const fw::String name = c.Name();
-  if (name == u"EnterSearch") {
-    Bind(*this, c, &fw::PushButton::Action, &S::EnterSearch_Action);
-  } else if (name == u"SearchBy") {
-    Bind(*this, c, &fw::PopupMenu::Change, &S::SearchBy_Change);
-  } else if (name == u"SearchFor") {
-    Bind(*this, c, &fw::TextField::TextChange, &S::SearchFor_TextChange);
-  } else if (name == u"SearchOption") {
-    Bind(*this, c, &fw::PopupMenu::Change, &S::SearchOption_Change);
-  } else if (name == u"SearchSurr") {
-    Bind(*this, c, &fw::CheckBox::Action, &S::SearchSurr_Action);
-  } else if (name == u"SearchCD") {
-    Bind(*this, c, &fw::CheckBox::Action, &S::SearchCD_Action);
-  } else if (name == u"Xpert") {
-    Bind(*this, c, &fw::DisclosureTriangle::Action, &S::Xpert_Action);
-  } else if (name == u"Label3") {
-    Bind(*this, c, &fw::Label::MouseUp, &S::Label3_MouseUp);
-    Bind(*this, c, &fw::Label::MouseDown, &S::Label3_MouseDown);
-  } else if (name == u"SearchUnfinished") {
-    Bind(*this, c, &fw::CheckBox::Action, &S::SearchUnfinished_Action);
-  } else if (name == u"SearchDateType") {
-    Bind(*this, c, &fw::PopupMenu::Change, &S::SearchDateType_Change);
-  } else if (name == u"DateOperator") {
-    Bind(*this, c, &fw::Label::MouseDown, &S::DateOperator_MouseDown);
-    Bind(*this, c, &fw::Label::MouseUp, &S::DateOperator_MouseUp);
-  } else if (name == u"SearchByDate") {
-    Bind(*this, c, &fw::TextField::TextChange, &S::SearchByDate_TextChange);
-  }
+void SearchWindow::CreateControls() {
+  CreateControlsFrom(ControlDeclaration());
+  BindEvents(EventBindings());
 }
 
 // --- the search ----------------------------------------------------------

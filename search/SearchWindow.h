@@ -24,6 +24,8 @@ class SearchWindow : public fw::Window {
 
   // The declaration of the 15 controls, in creation order.
   static const std::vector<fw::ControlDecl>& ControlDeclaration();
+  // The bindings of the controls' events, in binding order.
+  static const std::vector<fw::EventBinding>& EventBindings();
 
   // The search condition: an SQL condition over Aufnahmen without the word
   // WHERE; "" means all recordings.
@@ -35,7 +37,6 @@ class SearchWindow : public fw::Window {
   // --- build hooks -----------------------------------------------------
   void Layout() override;
   void CreateControls() override;
-  void BindControlEvents(fw::Control& control) override;
 
   // --- control accessors -----------------------------------------------
   fw::PushButton& EnterSearch() const { return Ctl<fw::PushButton>("EnterSearch"); }

@@ -1,4 +1,5 @@
-// The declaration of the search window's 15 controls, in creation order.
+// The declaration of the search window's 15 controls, in creation order, and
+// the binding table of their events.
 // The expert part (Label4, SearchSQL) lies below the closed height of 112
 // and shows only at 150.
 
@@ -64,5 +65,26 @@ std::vector<ControlDecl> BuildDeclaration() {
 
 const std::vector<ControlDecl>& SearchWindow::ControlDeclaration() {
   static const std::vector<ControlDecl> table = BuildDeclaration();
+  return table;
+}
+
+const std::vector<fw::EventBinding>& SearchWindow::EventBindings() {
+  using S = SearchWindow;
+  static const std::vector<fw::EventBinding> table = {
+      fw::On(u"EnterSearch"_s, u"Action"_s, &S::EnterSearch_Action),
+      fw::On(u"SearchBy"_s, u"Change"_s, &S::SearchBy_Change),
+      fw::On(u"SearchFor"_s, u"TextChange"_s, &S::SearchFor_TextChange),
+      fw::On(u"SearchOption"_s, u"Change"_s, &S::SearchOption_Change),
+      fw::On(u"SearchSurr"_s, u"Action"_s, &S::SearchSurr_Action),
+      fw::On(u"SearchCD"_s, u"Action"_s, &S::SearchCD_Action),
+      fw::On(u"Xpert"_s, u"Action"_s, &S::Xpert_Action),
+      fw::On(u"Label3"_s, u"MouseUp"_s, &S::Label3_MouseUp),
+      fw::On(u"Label3"_s, u"MouseDown"_s, &S::Label3_MouseDown),
+      fw::On(u"SearchUnfinished"_s, u"Action"_s, &S::SearchUnfinished_Action),
+      fw::On(u"SearchDateType"_s, u"Change"_s, &S::SearchDateType_Change),
+      fw::On(u"DateOperator"_s, u"MouseDown"_s, &S::DateOperator_MouseDown),
+      fw::On(u"DateOperator"_s, u"MouseUp"_s, &S::DateOperator_MouseUp),
+      fw::On(u"SearchByDate"_s, u"TextChange"_s, &S::SearchByDate_TextChange),
+  };
   return table;
 }

@@ -323,37 +323,41 @@ TEST_F(MainWindowBuild, GrowingTheWindowStretchesTopAndBottomLockedControlsAndMo
   EXPECT_EQ(w.TextArea1().Height(), 184);
 }
 
-// Records every event the window's code binds, and each time one fires.
+// Records every event bound once the window's controls are made, and each
+// time one fires.
 class ProbeWindow : public MainWindow {
  public:
-  void BindControlEvents(fw::Control& c) override {
-    MainWindow::BindControlEvents(c);
-    Wrap<fw::TabPanel>(c, &fw::TabPanel::Change, "Change");
-    Wrap<fw::Listbox>(c, &fw::Listbox::Change, "Change");
-    Wrap<fw::RectControl>(c, &fw::RectControl::Open, "Open");
-    Wrap<fw::Listbox>(c, &fw::Listbox::DoubleClick, "DoubleClick");
-    if (auto* list = dynamic_cast<fw::Listbox*>(&c); list && list->CompareRows) {
-      bound.push_back(c.Name() + u".CompareRows"_s);
-      list->CompareRows = [this, name = c.Name(), inner = list->CompareRows](int a, int b, int col,
-                                                                             int& result) {
-        fired.push_back(name + u".CompareRows"_s);
-        return inner(a, b, col, result);
-      };
+  void CreateControls() override {
+    MainWindow::CreateControls();
+    for (const auto& owned : Controls()) {
+      fw::Control& c = *owned;
+      Wrap<fw::TabPanel>(c, &fw::TabPanel::Change, "Change");
+      Wrap<fw::Listbox>(c, &fw::Listbox::Change, "Change");
+      Wrap<fw::RectControl>(c, &fw::RectControl::Open, "Open");
+      Wrap<fw::Listbox>(c, &fw::Listbox::DoubleClick, "DoubleClick");
+      if (auto* list = dynamic_cast<fw::Listbox*>(&c); list && list->CompareRows) {
+        bound.push_back(c.Name() + u".CompareRows"_s);
+        list->CompareRows = [this, name = c.Name(), inner = list->CompareRows](
+                                int a, int b, int col, int& result) {
+          fired.push_back(name + u".CompareRows"_s);
+          return inner(a, b, col, result);
+        };
+      }
+      Wrap<fw::CheckBox>(c, &fw::CheckBox::Action, "Action");
+      Wrap<fw::PopupMenu>(c, &fw::PopupMenu::Change, "Change");
+      Wrap<fw::BevelButton>(c, &fw::BevelButton::Action, "Action");
+      Wrap<fw::PushButton>(c, &fw::PushButton::Action, "Action");
+      Wrap<fw::TextField>(c, &fw::TextField::LostFocus, "LostFocus");
+      Wrap<fw::TextField>(c, &fw::TextField::TextChange, "TextChange");
+      Wrap<fw::DisclosureTriangle>(c, &fw::DisclosureTriangle::Action, "Action");
     }
-    Wrap<fw::CheckBox>(c, &fw::CheckBox::Action, "Action");
-    Wrap<fw::PopupMenu>(c, &fw::PopupMenu::Change, "Change");
-    Wrap<fw::BevelButton>(c, &fw::BevelButton::Action, "Action");
-    Wrap<fw::PushButton>(c, &fw::PushButton::Action, "Action");
-    Wrap<fw::TextField>(c, &fw::TextField::LostFocus, "LostFocus");
-    Wrap<fw::TextField>(c, &fw::TextField::TextChange, "TextChange");
-    Wrap<fw::DisclosureTriangle>(c, &fw::DisclosureTriangle::Action, "Action");
   }
   void Event_Open() override {
     firedBeforeOpen = fired;
     MainWindow::Event_Open();
   }
 
-  QStringList bound;            // "Control.Event", in binding order
+  QStringList bound;            // "Control.Event", by control
   QStringList fired;            // the same, each time one fires
   QStringList firedBeforeOpen;  // what had fired when Event_Open began
 
@@ -372,19 +376,30 @@ class ProbeWindow : public MainWindow {
 };
 
 TEST_F(MainWindowBuild, BindsExactlyTheTwentyThreeControlEventsAndNoneFiresDuringTheBuild) {
+  const QStringList designed({
+      u"TabView.Change"_s,       u"RecList.Change"_s,      u"RecList.Open"_s,
+      u"RecList.DoubleClick"_s,  u"RecList.CompareRows"_s, u"ShowID.Action"_s,
+      u"SortOnOpen.Action"_s,    u"SortOption.Change"_s,   u"SysMenuDelete.Action"_s,
+      u"SysMenuAdd.Action"_s,    u"SysMenuDef.Action"_s,   u"TonMenuDef.Action"_s,
+      u"TonMenuDelete.Action"_s, u"TonMenuAdd.Action"_s,   u"SearchBtn.Action"_s,
+      u"DeleteBtn.Action"_s,     u"NewBtn.Action"_s,       u"AufnSchnitt.LostFocus"_s,
+      u"AufnFertig.LostFocus"_s, u"UpdateBtn.Action"_s,    u"BackupDat.LostFocus"_s,
+      u"ClearSearch.Action"_s,   u"CopyBtn.Action"_s,
+  });
+  // The table binds them in the design's order; the list's SortKey, its
+  // comparison taken once per row, follows its CompareRows.
+  QStringList table;
+  for (const fw::EventBinding& row : MainWindow::EventBindings()) {
+    if (row.event != u"SortKey"_s) table << row.control + u'.' + row.event;
+  }
+  EXPECT_EQ(table, designed);
+
   StartApp();
   ProbeWindow& w = fw::Window::SharedInstance<ProbeWindow>();
-  EXPECT_EQ(w.bound,
-            QStringList({
-                u"TabView.Change"_s,       u"RecList.Change"_s,      u"RecList.Open"_s,
-                u"RecList.DoubleClick"_s,  u"RecList.CompareRows"_s, u"ShowID.Action"_s,
-                u"SortOnOpen.Action"_s,    u"SortOption.Change"_s,   u"SysMenuDelete.Action"_s,
-                u"SysMenuAdd.Action"_s,    u"SysMenuDef.Action"_s,   u"TonMenuDef.Action"_s,
-                u"TonMenuDelete.Action"_s, u"TonMenuAdd.Action"_s,   u"SearchBtn.Action"_s,
-                u"DeleteBtn.Action"_s,     u"NewBtn.Action"_s,       u"AufnSchnitt.LostFocus"_s,
-                u"AufnFertig.LostFocus"_s, u"UpdateBtn.Action"_s,    u"BackupDat.LostFocus"_s,
-                u"ClearSearch.Action"_s,   u"CopyBtn.Action"_s,
-            }));
+  // Every designed event is bound after the build, and no other (the
+  // controls in creation order, the events of each in the table's order).
+  EXPECT_EQ(w.bound, designed);
+  EXPECT_TRUE(w.RecList().SortKey);
   // Only the list's Open event ran, once all controls existed and before
   // the window's own Open event.
   EXPECT_EQ(w.firedBeforeOpen, QStringList({u"RecList.Open"_s}));
