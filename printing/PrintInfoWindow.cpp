@@ -52,23 +52,15 @@ fw::MenuItem& PrintInfoWindow::MenuItemNamed(const fw::String& name) const {
 
 // --- the list ------------------------------------------------------------
 
-// The ID column by the IDs' numbers, the date column by the main window's
-// DateAsInt; the other columns are left to the list, as text.
+// Sorted as the main list is: both lists have the same columns.
 bool PrintInfoWindow::RecList2_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2,
                                            fw::Integer column, fw::Integer& result) {
-  const std::optional<long long> a = RecList2_SortKey(me, row1, column);
-  if (!a) return false;
-  const long long b = *RecList2_SortKey(me, row2, column);
-  // Equal keys compare equal, so the sort gets a consistent order.
-  result = *a > b ? 1 : (*a < b ? -1 : 0);
-  return true;
+  return MainWindow::SharedInstance().RecList_CompareRows(me, row1, row2, column, result);
 }
 
 std::optional<long long> PrintInfoWindow::RecList2_SortKey(const fw::Listbox& me, fw::Integer row,
                                                            fw::Integer column) const {
-  if (column == 0) return fw::Val(me.Cell(row, 0));
-  if (column == 1) return MainWindow::SharedInstance().DateAsInt(me.Cell(row, 1));
-  return std::nullopt;
+  return MainWindow::SharedInstance().RecList_SortKey(me, row, column);
 }
 
 void PrintInfoWindow::RecList2_Change(fw::Listbox& me) {

@@ -38,8 +38,7 @@ class PrintInfoWindow : public fw::Window {
   // --- control event handlers ------------------------------------------
   bool RecList2_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Integer row2, fw::Integer column,
                             fw::Integer& result);
-  // What RecList2_CompareRows compares, handed to the list as its SortKey,
-  // so every sort takes it once per row.
+  // Both the main list's: RecList_CompareRows and RecList_SortKey.
   std::optional<long long> RecList2_SortKey(const fw::Listbox& me, fw::Integer row,
                                             fw::Integer column) const;
   void RecList2_Change(fw::Listbox& me);
