@@ -154,6 +154,8 @@ class MainWindow : public fw::Window {
   // --- public methods ---------------------------------------------------
   void UpdateRecList();
   void PopulateListBox(fw::Listbox& list, fw::RecordSet& rs);
+  // What both record lists show when their query gave no record set.
+  static void ShowEmptyListMessage();
   void ClearFields(bool all);
   fw::Integer DateAsInt(const fw::String& s) const;
 

@@ -32,7 +32,7 @@ void MainWindow::UpdateRecList() {
     return;
   }
   if (!rs) {
-    fw::MsgBox(u"Der Datensatz ist leer,"_s + fw::EndOfLine + u"Es wurden keine Daten gefunden."_s);
+    ShowEmptyListMessage();
     return;
   }
   PopulateListBox(RecList(), *rs);
@@ -55,6 +55,11 @@ void MainWindow::PopulateListBox(fw::Listbox& list, fw::RecordSet& rs) {
   }
   if (list.ListCount() < list.ScrollPosition()) list.SetScrollPosition(list.ListCount());
   if (SortOnOpen().Value()) ApplyOptionSort(list);
+}
+
+// A list query that gave no record set at all.
+void MainWindow::ShowEmptyListMessage() {
+  fw::MsgBox(u"Der Datensatz ist leer,"_s + fw::EndOfLine + u"Es wurden keine Daten gefunden."_s);
 }
 
 // --- sorting -------------------------------------------------------------

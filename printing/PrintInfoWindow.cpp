@@ -6,7 +6,6 @@
 #include "app/App.h"
 #include "framework/Application.h"
 #include "framework/Database.h"
-#include "framework/Dialogs.h"
 #include "framework/Printing.h"
 #include "framework/Runtime.h"
 #include "mainwindow/MainWindow.h"
@@ -92,7 +91,7 @@ void PrintInfoWindow::Event_Activate() {
   }
   if (!rs) {
     Close();
-    fw::MsgBox(u"Der Datensatz ist leer,"_s + fw::EndOfLine + u"Es wurden keine Daten gefunden."_s);
+    MainWindow::ShowEmptyListMessage();
     return;
   }
   main.PopulateListBox(RecList2(), *rs);
