@@ -4,6 +4,7 @@
 
 #include "about/VersionText.h"
 #include "app/App.h"
+#include "app/MenuBar1.h"
 #include "app/Author.h"
 #include "framework/Dialogs.h"
 #include "framework/Menu.h"
@@ -86,10 +87,7 @@ void AboutWindow::CreatorLogo_MouseExit(fw::Canvas& me) { me.SetMouseCursor(kArr
 
 // --- window events and menus ---------------------------------------------
 
-void AboutWindow::Event_EnableMenuItems() {
-  fw::MenuBar* bar = App::SharedInstance().MenuBar();
-  if (fw::MenuItem* close = bar ? bar->FindItem(u"FileClose"_s) : nullptr) close->SetEnabled(true);
-}
+void AboutWindow::Event_EnableMenuItems() { MenuBar1::Item(u"FileClose"_s).SetEnabled(true); }
 
 bool AboutWindow::FileClose_Action() {
   Close();

@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "about/AboutWindow.h"
+#include "app/MenuBar1.h"
 #include "framework/Date.h"
 #include "framework/Dialogs.h"
 #include "framework/FolderItem.h"
@@ -82,10 +83,7 @@ void App::Event_Close() {
   if (KlangDB) KlangDB->Close();
 }
 
-void App::Event_EnableMenuItems() {
-  if (fw::MenuItem* about = MenuBar() ? MenuBar()->FindItem(u"AppAbout"_s) : nullptr)
-    about->SetEnabled(true);
-}
+void App::Event_EnableMenuItems() { MenuBar1::Item(u"AppAbout"_s).SetEnabled(true); }
 
 bool App::AppAbout_Action() {
   AboutWindow::SharedInstance().Show();

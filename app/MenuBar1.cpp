@@ -1,5 +1,7 @@
 #include "app/MenuBar1.h"
 
+#include "framework/Runtime.h"
+
 #include <memory>
 #include <optional>
 
@@ -77,3 +79,9 @@ MenuBar1::MenuBar1() {
 void MenuBar1::Untitled0() { BuildMenu(*this, kFileMenu); }
 
 void MenuBar1::Untitled1() { BuildMenu(*this, kEditMenu); }
+
+fw::MenuItem& MenuBar1::Item(const fw::String& name) {
+  fw::MenuItem* item = SharedInstance().FindItem(name);
+  if (!item) throw fw::NilObjectException(u"no menu item "_s + name);
+  return *item;
+}

@@ -53,12 +53,6 @@ void MainWindow::AddMenuHandlers() {
   AddMenuHandler(u"EditDuplicate"_s, [this] { return EditDuplicate_Action(); });
 }
 
-fw::MenuItem& MainWindow::MenuItemNamed(const fw::String& name) const {
-  fw::MenuItem* item = MenuBar() ? MenuBar()->FindItem(name) : nullptr;
-  if (!item) throw fw::NilObjectException(u"no menu item "_s + name);
-  return *item;
-}
-
 // --- window events -----------------------------------------------------
 
 void MainWindow::Event_Open() {
@@ -75,14 +69,14 @@ void MainWindow::Event_Close() {
 }
 
 void MainWindow::Event_Activate() {
-  MenuItemNamed(u"EditSelectAll"_s).SetText(u"Alle Datensätze"_s);
+  MenuBar1::Item(u"EditSelectAll"_s).SetText(u"Alle Datensätze"_s);
 }
 
 void MainWindow::Event_EnableMenuItems() {
-  MenuItemNamed(u"FileClose"_s).SetEnabled(true);
-  MenuItemNamed(u"FilePageSetup"_s).SetEnabled(true);
-  MenuItemNamed(u"EditNew"_s).SetEnabled(true);
-  MenuItemNamed(u"EditSelectAll"_s).SetEnabled(!SearchWindow::SharedInstance().filter.isEmpty());
+  MenuBar1::Item(u"FileClose"_s).SetEnabled(true);
+  MenuBar1::Item(u"FilePageSetup"_s).SetEnabled(true);
+  MenuBar1::Item(u"EditNew"_s).SetEnabled(true);
+  MenuBar1::Item(u"EditSelectAll"_s).SetEnabled(!SearchWindow::SharedInstance().filter.isEmpty());
 }
 
 // --- menu commands -----------------------------------------------------

@@ -130,9 +130,6 @@ class MainWindow : public fw::Window {
   void ClearSearch_Action(fw::PushButton& me);
   void CopyBtn_Action(fw::PushButton& me);
 
-  // --- menu-item accessors ---------------------------------------------
-  fw::MenuItem& MenuItemNamed(const fw::String& name) const;
-
   // --- window events ---------------------------------------------------
   void Event_Close() override;
   void Event_Open() override;

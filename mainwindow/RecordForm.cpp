@@ -8,6 +8,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "app/App.h"
+#include "app/MenuBar1.h"
 #include "framework/Database.h"
 #include "framework/Runtime.h"
 
@@ -22,7 +23,7 @@ namespace {
 void EnableRecordCommands(MainWindow& w, bool enabled) {
   w.DeleteBtn().SetEnabled(enabled);
   w.CopyBtn().SetEnabled(enabled);
-  w.MenuItemNamed(u"EditDuplicate"_s).SetEnabled(enabled);
+  MenuBar1::Item(u"EditDuplicate"_s).SetEnabled(enabled);
 }
 
 // The index of the first entry equal to `s`; a value the pop-up lacks is

@@ -4,6 +4,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "app/App.h"
+#include "app/MenuBar1.h"
 #include "framework/Database.h"
 #include "framework/Dialogs.h"
 #include "framework/Runtime.h"
@@ -128,7 +129,7 @@ void MainWindow::RecList_Open(fw::Listbox& me) {
   RecGroupBox().SetEnabled(false);
   DeleteBtn().SetEnabled(false);
   CopyBtn().SetEnabled(false);
-  MenuItemNamed(u"EditDuplicate"_s).SetEnabled(false);
+  MenuBar1::Item(u"EditDuplicate"_s).SetEnabled(false);
 }
 
 void MainWindow::SearchBtn_Action(fw::PushButton&) { SearchWindow::SharedInstance().Show(); }

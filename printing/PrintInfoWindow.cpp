@@ -4,6 +4,7 @@
 #include "printing/PrintInfoWindow.h"
 
 #include "app/App.h"
+#include "app/MenuBar1.h"
 #include "framework/Application.h"
 #include "framework/Database.h"
 #include "framework/Printing.h"
@@ -43,12 +44,6 @@ void PrintInfoWindow::AddMenuHandlers() {
   AddMenuHandler(u"FilePrint"_s, [this] { return FilePrint_Action(); });
 }
 
-fw::MenuItem& PrintInfoWindow::MenuItemNamed(const fw::String& name) const {
-  fw::MenuItem* item = MenuBar() ? MenuBar()->FindItem(name) : nullptr;
-  if (!item) throw fw::NilObjectException(u"no menu item "_s + name);
-  return *item;
-}
-
 // --- the list ------------------------------------------------------------
 
 // Sorted as the main list is: both lists have the same columns.
@@ -65,7 +60,7 @@ std::optional<long long> PrintInfoWindow::RecList2_SortKey(const fw::Listbox& me
 void PrintInfoWindow::RecList2_Change(fw::Listbox& me) {
   const bool any = me.ListIndex() > -1;
   PrintInfo().SetEnabled(any);
-  MenuItemNamed(u"FilePrint"_s).SetEnabled(any);
+  MenuBar1::Item(u"FilePrint"_s).SetEnabled(any);
 }
 
 void PrintInfoWindow::RecList2_Open(fw::Listbox& me) {
@@ -80,7 +75,7 @@ void PrintInfoWindow::PrintCancel_Action(fw::PushButton&) { Close(); }
 // activation. A failure closes the window before it is reported, so the
 // activation that follows the message finds the window gone.
 void PrintInfoWindow::Event_Activate() {
-  MenuItemNamed(u"EditSelectAll"_s).SetText(u"Alle Auswählen"_s);
+  MenuBar1::Item(u"EditSelectAll"_s).SetText(u"Alle Auswählen"_s);
   App& app = App::SharedInstance();
   MainWindow& main = MainWindow::SharedInstance();
   std::unique_ptr<fw::RecordSet> rs = app.KlangDB->SQLSelect(main.sql);
@@ -102,9 +97,9 @@ void PrintInfoWindow::Event_Activate() {
 }
 
 void PrintInfoWindow::Event_EnableMenuItems() {
-  MenuItemNamed(u"FileClose"_s).SetEnabled(true);
-  MenuItemNamed(u"EditSelectAll"_s).SetEnabled(true);
-  MenuItemNamed(u"FilePageSetup"_s).SetEnabled(true);
+  MenuBar1::Item(u"FileClose"_s).SetEnabled(true);
+  MenuBar1::Item(u"EditSelectAll"_s).SetEnabled(true);
+  MenuBar1::Item(u"FilePageSetup"_s).SetEnabled(true);
 }
 
 // --- menu commands -----------------------------------------------------

@@ -54,7 +54,4 @@ class PrintInfoWindow : public fw::Window {
   bool FileClose_Action();
   bool FilePageSetup_Action();
   bool FilePrint_Action();
-
- private:
-  fw::MenuItem& MenuItemNamed(const fw::String& name) const;
 };

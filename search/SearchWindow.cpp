@@ -18,11 +18,7 @@ namespace {
 constexpr fw::Integer kClosedHeight = 112;
 constexpr fw::Integer kExpertHeight = 150;
 
-fw::MenuItem& SelectAllItem() {
-  fw::MenuItem* item = MenuBar1::SharedInstance().FindItem(u"EditSelectAll"_s);
-  if (!item) throw fw::NilObjectException(u"no menu item EditSelectAll"_s);
-  return *item;
-}
+fw::MenuItem& SelectAllItem() { return MenuBar1::Item(u"EditSelectAll"_s); }
 
 }  // namespace
 

@@ -91,12 +91,12 @@ TEST_F(MainWindowLifecycle, BindsItsTenMenuItemsAndNoOthers) {
   for (const QString& name : bound) EXPECT_TRUE(names.contains(name)) << name.toStdString();
 }
 
-TEST_F(MainWindowLifecycle, MenuItemNamedFindsTheSharedItemAndRejectsUnknownNames) {
-  MainWindow& w = OpenMainWindow();
-  EXPECT_EQ(&w.MenuItemNamed(u"EditSelectAll"_s),
+TEST_F(MainWindowLifecycle, MenuBarItemFindsTheSharedItemAndRejectsUnknownNames) {
+  OpenMainWindow();
+  EXPECT_EQ(&MenuBar1::Item(u"EditSelectAll"_s),
             MenuBar1::SharedInstance().FindItem(u"EditSelectAll"_s));
-  EXPECT_EQ(w.MenuItemNamed(u"FileQuit"_s).kind(), fw::MenuItem::kQuit);
-  EXPECT_THROW(w.MenuItemNamed(u"NoSuchItem"_s), fw::NilObjectException);
+  EXPECT_EQ(MenuBar1::Item(u"FileQuit"_s).kind(), fw::MenuItem::kQuit);
+  EXPECT_THROW(MenuBar1::Item(u"NoSuchItem"_s), fw::NilObjectException);
 }
 
 // The window system activates the window: Event_Activate, then a menu
@@ -109,7 +109,7 @@ void Activate(MainWindow& w) {
 
 TEST_F(MainWindowLifecycle, ActivationNamesSelectAllForTheRecordList) {
   MainWindow& w = OpenMainWindow();
-  fw::MenuItem& selectAll = w.MenuItemNamed(u"EditSelectAll"_s);
+  fw::MenuItem& selectAll = MenuBar1::Item(u"EditSelectAll"_s);
   selectAll.SetText(u"Alle Auswählen"_s);
   Activate(w);
   EXPECT_EQ(selectAll.Text(), u"Alle Datensätze"_s);
@@ -125,9 +125,9 @@ TEST_F(MainWindowLifecycle, SelectAllIsAvailableExactlyWhileASearchConditionIsSe
   for (Case c : {Case{"", false}, Case{"Titel = 'x'", true}, Case{"", false}}) {
     filter = QString::fromUtf8(c.filter);
     Activate(w);
-    EXPECT_EQ(w.MenuItemNamed(u"EditSelectAll"_s).Enabled(), c.enabled) << c.filter;
+    EXPECT_EQ(MenuBar1::Item(u"EditSelectAll"_s).Enabled(), c.enabled) << c.filter;
     for (const QString& name : {u"FileClose"_s, u"FilePageSetup"_s, u"EditNew"_s}) {
-      EXPECT_TRUE(w.MenuItemNamed(name).Enabled()) << name.toStdString();
+      EXPECT_TRUE(MenuBar1::Item(name).Enabled()) << name.toStdString();
     }
   }
   filter.clear();
@@ -166,27 +166,24 @@ TEST_P(MainWindowClosing, RunsCloseOnceAndAsksToEndWithCodeZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryWay, MainWindowClosing,
-    ::testing::Values(WayOfClosing{"Close", [](CountingWindow& w) { w.Close(); }},
-                      WayOfClosing{"CloseTwice",
-                                   [](CountingWindow& w) {
-                                     w.Close();
-                                     w.Close();
-                                   }},
-                      WayOfClosing{"FileCloseHandler",
-                                   [](CountingWindow& w) { (*w.MenuHandler(u"FileClose"_s))(); }},
-                      WayOfClosing{"FileCloseItem",
-                                   [](CountingWindow& w) {
-                                     w.MenuItemNamed(u"FileClose"_s).action()->trigger();
-                                   }},
-                      WayOfClosing{"CloseBox",
-                                   [](CountingWindow& w) {
-                                     QCloseEvent e;
-                                     QCoreApplication::sendEvent(w.widget(), &e);
-                                   }},
-                      WayOfClosing{"FileQuit",
-                                   [](CountingWindow& w) {
-                                     w.MenuItemNamed(u"FileQuit"_s).action()->trigger();
-                                   }}),
+    ::testing::Values(
+        WayOfClosing{"Close", [](CountingWindow& w) { w.Close(); }},
+        WayOfClosing{"CloseTwice",
+                     [](CountingWindow& w) {
+                       w.Close();
+                       w.Close();
+                     }},
+        WayOfClosing{"FileCloseHandler",
+                     [](CountingWindow& w) { (*w.MenuHandler(u"FileClose"_s))(); }},
+        WayOfClosing{"FileCloseItem",
+                     [](CountingWindow&) { MenuBar1::Item(u"FileClose"_s).action()->trigger(); }},
+        WayOfClosing{"CloseBox",
+                     [](CountingWindow& w) {
+                       QCloseEvent e;
+                       QCoreApplication::sendEvent(w.widget(), &e);
+                     }},
+        WayOfClosing{"FileQuit",
+                     [](CountingWindow&) { MenuBar1::Item(u"FileQuit"_s).action()->trigger(); }}),
     [](const ::testing::TestParamInfo<WayOfClosing>& info) { return info.param.name; });
 
 }  // namespace

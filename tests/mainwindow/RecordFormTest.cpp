@@ -20,7 +20,7 @@ std::vector<std::pair<fw::TextField*, QString>> TextFields(MainWindow& w) {
 void ExpectRecordCommandsEnabled(MainWindow& w, bool enabled) {
   EXPECT_EQ(w.DeleteBtn().Enabled(), enabled);
   EXPECT_EQ(w.CopyBtn().Enabled(), enabled);
-  EXPECT_EQ(w.MenuItemNamed(QStringLiteral("EditDuplicate")).Enabled(), enabled);
+  EXPECT_EQ(MenuBar1::Item(QStringLiteral("EditDuplicate")).Enabled(), enabled);
 }
 
 TEST_F(RecordFormTest, SelectingARowShowsItsRecordWithStoredDatesInTheShownForm) {

@@ -125,7 +125,7 @@ TEST_F(RecordListFixture, AlleAndTheMenuItemBothResetTheSearch) {
     EXPECT_EQ(mw.RecList().ListCount(), 6) << way.name;
     EXPECT_FALSE(mw.ClearSearch().Enabled()) << way.name;
     mw.Event_EnableMenuItems();
-    EXPECT_FALSE(mw.MenuItemNamed(u"EditSelectAll"_s).Enabled()) << way.name;
+    EXPECT_FALSE(MenuBar1::Item(u"EditSelectAll"_s).Enabled()) << way.name;
   }
 }
 
@@ -137,7 +137,7 @@ TEST_F(RecordListFixture, OpeningWithoutSelectionDisablesTheRecordCommands) {
   EXPECT_FALSE(mw.RecGroupBox().Enabled());
   EXPECT_FALSE(mw.DeleteBtn().Enabled());
   EXPECT_FALSE(mw.CopyBtn().Enabled());
-  EXPECT_FALSE(mw.MenuItemNamed(u"EditDuplicate"_s).Enabled());
+  EXPECT_FALSE(MenuBar1::Item(u"EditDuplicate"_s).Enabled());
 }
 
 }  // namespace
