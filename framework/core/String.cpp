@@ -1,5 +1,7 @@
 #include "framework/String.h"
 
+#include <QStringList>
+
 #include <limits>
 
 namespace fw {
@@ -90,14 +92,10 @@ String NthField(const String& s, const String& sep, Integer n) {
 }
 
 std::vector<String> Fields(const String& s, const String& sep) {
-  std::vector<String> pieces;
-  qsizetype begin = 0;
-  for (;;) {
-    const qsizetype at = sep.isEmpty() ? -1 : s.indexOf(sep, begin);
-    pieces.push_back(s.mid(begin, (at < 0 ? s.size() : at) - begin));
-    if (at < 0) return pieces;
-    begin = at + sep.size();
-  }
+  // Qt splits at every character for an empty separator; here it is one field.
+  if (sep.isEmpty()) return {s};
+  const QStringList pieces = s.split(sep);
+  return {pieces.begin(), pieces.end()};
 }
 
 String Join(const std::vector<String>& pieces, const String& sep) {

@@ -11,10 +11,10 @@
 #include "framework/ui/WindowImpl.h"
 
 #include <QMenuBar>
+#include <QPointer>
 #include <QScopedValueRollback>
 
 #include <algorithm>
-#include <set>
 #include <utility>
 
 namespace fw {
@@ -30,13 +30,6 @@ std::vector<Window*>& Order() {
 std::vector<std::pair<std::type_index, Window*>>& Shared() {
   static std::vector<std::pair<std::type_index, Window*>> shared;
   return shared;
-}
-
-// Every window object that exists: a held event checks that its window is
-// still there.
-std::set<const Window*>& Living() {
-  static std::set<const Window*> living;
-  return living;
 }
 
 const Window* beingBuilt = nullptr;
@@ -60,11 +53,12 @@ const Window* WindowBeingBuilt() { return beingBuilt; }
 
 Window::Window() : d(std::make_unique<Impl>()) {
   ui::InstallAppHooks();
-  Living().insert(this);
   Order().push_back(this);
+  // A held event finds its window still there while its widget is: the
+  // window deletes the widget as it goes.
   d->widget->activated = [this] {
-    ui::DispatchWhenIdle([this] {
-      if (Living().count(this)) Activated();
+    ui::DispatchWhenIdle([this, alive = QPointer<QWidget>(d->widget)] {
+      if (alive) Activated();
     });
   };
   d->widget->closeRequested = [this] { CloseRequested(); };
@@ -75,7 +69,6 @@ Window::Window() : d(std::make_unique<Impl>()) {
 
 Window::~Window() {
   closed_ = true;  // no control event runs while the widgets go
-  Living().erase(this);
   Unlist(this);
   MenuEnabling::ForgetWindow(*this);
   delete d->widget;
@@ -199,8 +192,8 @@ void Window::Activated() {
 
 void Window::CloseRequested() {
   if (!design_.closeButton) return;  // no close box: nothing closes it from outside
-  ui::DispatchWhenIdle([this] {
-    if (Living().count(this)) Close();
+  ui::DispatchWhenIdle([this, alive = QPointer<QWidget>(d->widget)] {
+    if (alive) Close();
   });
 }
 
