@@ -12,6 +12,7 @@
 
 #include <QMenuBar>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -201,10 +202,7 @@ void Window::Close() {
   if (closed_) return;
   closed_ = true;
   // Gone also when Event_Close fails.
-  struct Finally {
-    Window* w;
-    ~Finally() { w->Forget(); }
-  } finally{this};
+  const auto forget = qScopeGuard([this] { Forget(); });
   Event_Close();
 }
 
