@@ -28,12 +28,13 @@ class DialogSeam {
   virtual void ShowURL(const String& url) = 0;
   // A question with a headline, an explanation and the visible buttons'
   // captions (action button first, then cancel, then alternate). Returns the
-  // caption of the pressed button; closing the dialog (Escape) presses the
-  // cancel button when there is one, else the action button. The seam sees
-  // captions only, so it takes the second one for the cancel button: show
-  // the alternate button only together with the cancel button.
-  virtual String MessageDialog(const String& message, const String& explanation,
-                               const std::vector<String>& buttons) = 0;
+  // pressed button's place among them, -1 when the dialog was closed
+  // without one (Escape), which MessageDialog takes for the cancel button
+  // when there is one, else the action button. The seam takes the second
+  // button for the cancel button: show the alternate button only together
+  // with the cancel button.
+  virtual int MessageDialog(const String& message, const String& explanation,
+                            const std::vector<String>& buttons) = 0;
   // An open dialog for files of `filter` (e.g. "text (*.txt *.TXT)";
   // "" for every file); nullopt when cancelled.
   virtual std::optional<FolderItem> OpenFile(const String& filter) = 0;

@@ -9,9 +9,7 @@ ScriptedDialogs::ScriptedDialogs() : previous_(&Dialogs()) { SetDialogSeam(this)
 
 ScriptedDialogs::~ScriptedDialogs() { SetDialogSeam(previous_); }
 
-void ScriptedDialogs::AnswerNextDialogWith(const String& buttonCaption) {
-  buttonAnswers_.push_back(buttonCaption);
-}
+void ScriptedDialogs::AnswerNextDialogWith(Answer answer) { buttonAnswers_.push_back(answer); }
 
 void ScriptedDialogs::AnswerNextFileDialogWith(std::optional<FolderItem> file) {
   fileAnswers_.push_back(std::move(file));
@@ -40,15 +38,18 @@ void ScriptedDialogs::ShowURL(const String& url) {
   shown.push_back({ShownDialog::kShowURL, url, {}, {}});
 }
 
-String ScriptedDialogs::MessageDialog(const String& message, const String& explanation,
-                                      const std::vector<String>& buttons) {
+int ScriptedDialogs::MessageDialog(const String& message, const String& explanation,
+                                   const std::vector<String>& buttons) {
   shown.push_back({ShownDialog::kMessageDialog, message, explanation, buttons});
-  if (buttonAnswers_.empty()) return buttons.empty() ? String() : buttons.front();
-  const String answer = buttonAnswers_.front();
+  if (buttonAnswers_.empty()) return buttons.empty() ? -1 : 0;
+  const int answer = buttonAnswers_.front().button;
   buttonAnswers_.pop_front();
-  // A scripted caption that is not on the dialog is a mistake in the test.
-  if (!answer.isEmpty() && std::find(buttons.begin(), buttons.end(), answer) == buttons.end())
+  // A button the dialog does not show is a mistake in the test: the dialog
+  // is closed instead.
+  if (answer >= static_cast<int>(buttons.size())) {
     qWarning() << "ScriptedDialogs: no button" << answer << "on dialog" << message;
+    return -1;
+  }
   return answer;
 }
 

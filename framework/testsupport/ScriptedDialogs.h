@@ -25,10 +25,19 @@ class ScriptedDialogs : public DialogSeam {
   ScriptedDialogs();            // installs itself
   ~ScriptedDialogs() override;  // restores the previous seam
 
+  // How a MessageDialog is answered: by the button's role, never by its
+  // caption, so a changed caption cannot make a test press another button.
+  struct Answer {
+    static Answer Default() { return {0}; }      // the action button (Return)
+    static Answer Cancel() { return {1}; }       // the cancel button, the second shown
+    static Answer Button(int n) { return {n}; }  // the n-th shown, from 0
+    static Answer Close() { return {-1}; }       // no button (Escape, the close box)
+    int button;
+  };
+
   // Answers, used in order; when the queue is empty a MessageDialog presses
-  // its first (action) button and file dialogs are cancelled. The caption ""
-  // closes the dialog without a button (Escape).
-  void AnswerNextDialogWith(const String& buttonCaption);
+  // its first (action) button and file dialogs are cancelled.
+  void AnswerNextDialogWith(Answer answer);
   void AnswerNextFileDialogWith(std::optional<FolderItem> file);
   // The page setup dialog is cancelled and the print dialog cancelled
   // (nullptr) unless answered.
@@ -43,8 +52,8 @@ class ScriptedDialogs : public DialogSeam {
   void MsgBox(const String& text) override;
   void Beep() override;
   void ShowURL(const String& url) override;
-  String MessageDialog(const String& message, const String& explanation,
-                       const std::vector<String>& buttons) override;
+  int MessageDialog(const String& message, const String& explanation,
+                    const std::vector<String>& buttons) override;
   std::optional<FolderItem> OpenFile(const String& filter) override;
   std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
                                      const String& defaultName, const Window* parent) override;
@@ -55,7 +64,7 @@ class ScriptedDialogs : public DialogSeam {
   std::optional<FolderItem> NextFileAnswer();
 
   DialogSeam* previous_;
-  std::deque<String> buttonAnswers_;
+  std::deque<Answer> buttonAnswers_;
   std::deque<std::optional<FolderItem>> fileAnswers_;
   std::deque<bool> pageSetupAnswers_;
   std::deque<std::unique_ptr<PageSurface>> printAnswers_;

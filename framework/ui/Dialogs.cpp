@@ -28,12 +28,15 @@ MessageDialog::MessageDialog()
 
 const MessageDialogButton& MessageDialog::ShowModal() {
   const MessageDialogButton* const order[] = {&ActionButton, &CancelButton, &AlternateActionButton};
+  std::vector<const MessageDialogButton*> shown;
   std::vector<String> captions;
-  for (const MessageDialogButton* button : order)
-    if (button->Visible) captions.push_back(button->Caption);
-  const String pressed = Dialogs().MessageDialog(Message, Explanation, captions);
-  for (const MessageDialogButton* button : order)
-    if (button->Visible && button->Caption == pressed) return *button;
+  for (const MessageDialogButton* button : order) {
+    if (!button->Visible) continue;
+    shown.push_back(button);
+    captions.push_back(button->Caption);
+  }
+  const int pressed = Dialogs().MessageDialog(Message, Explanation, captions);
+  if (pressed >= 0 && static_cast<size_t>(pressed) < shown.size()) return *shown[pressed];
   // Closed without a button.
   return CancelButton.Visible ? CancelButton : ActionButton;
 }

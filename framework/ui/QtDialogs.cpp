@@ -44,17 +44,16 @@ void QtDialogs::Beep() { QApplication::beep(); }
 
 void QtDialogs::ShowURL(const String& url) { QDesktopServices::openUrl(QUrl(url)); }
 
-String QtDialogs::MessageDialog(const String& message, const String& explanation,
-                                const std::vector<String>& buttons) {
+int QtDialogs::MessageDialog(const String& message, const String& explanation,
+                             const std::vector<String>& buttons) {
   const auto box = BuildMessageBox(message, explanation, buttons);
   box->exec();
   const QAbstractButton* pressed = box->clickedButton();
-  if (!pressed) return String();
+  if (!pressed) return -1;
   // Matched by index: a platform theme may add shortcut marks to the text.
   bool ok = false;
   const int index = pressed->property(kButtonIndexProperty).toInt(&ok);
-  return ok && index >= 0 && static_cast<size_t>(index) < buttons.size() ? buttons[index]
-                                                                         : String();
+  return ok ? index : -1;
 }
 
 std::optional<FolderItem> QtDialogs::OpenFile(const String& filter) {

@@ -15,8 +15,8 @@ class QtDialogs : public DialogSeam {
   void MsgBox(const String& text) override;
   void Beep() override;
   void ShowURL(const String& url) override;
-  String MessageDialog(const String& message, const String& explanation,
-                       const std::vector<String>& buttons) override;
+  int MessageDialog(const String& message, const String& explanation,
+                    const std::vector<String>& buttons) override;
   std::optional<FolderItem> OpenFile(const String& filter) override;
   std::optional<FolderItem> SaveFile(const String& prompt, const String& filter,
                                      const String& defaultName, const Window* parent) override;

@@ -24,10 +24,11 @@ class RecordDeleteTest : public RecordFormFixture {
 
 // The answer given to the question, and whether it deletes.
 struct AnswerCase {
-  const char* answer;  // "" closes the dialog as Escape does
+  const char* name;
+  fw::ScriptedDialogs::Answer answer;
   bool deletes;
 };
-void PrintTo(const AnswerCase& c, std::ostream* os) { *os << '"' << c.answer << '"'; }
+void PrintTo(const AnswerCase& c, std::ostream* os) { *os << c.name; }
 
 class ConfirmedDeleteTest : public RecordDeleteTest,
                             public ::testing::WithParamInterface<AnswerCase> {};
@@ -35,7 +36,7 @@ class ConfirmedDeleteTest : public RecordDeleteTest,
 TEST_P(ConfirmedDeleteTest, AsksWithTheExactTextsAndOnlyLoeschenDeletes) {
   MainWindow& w = Open();
   Select(w, 5);
-  dialogs.AnswerNextDialogWith(QString::fromUtf8(GetParam().answer));
+  dialogs.AnswerNextDialogWith(GetParam().answer);
   w.DeleteBtn().Push();
 
   const std::vector<fw::ShownDialog> shown = MessageDialogs();
@@ -55,9 +56,11 @@ TEST_P(ConfirmedDeleteTest, AsksWithTheExactTextsAndOnlyLoeschenDeletes) {
   ExpectNoOpenTransaction();
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, ConfirmedDeleteTest,
-                         ::testing::Values(AnswerCase{"Löschen", true},
-                                           AnswerCase{"Abbrechen", false}, AnswerCase{"", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ConfirmedDeleteTest,
+    ::testing::Values(AnswerCase{"default", fw::ScriptedDialogs::Answer::Default(), true},
+                      AnswerCase{"cancel", fw::ScriptedDialogs::Answer::Cancel(), false},
+                      AnswerCase{"closed", fw::ScriptedDialogs::Answer::Close(), false}));
 
 TEST_F(RecordDeleteTest, WithoutTheQuestionOptionTheButtonDeletesAtOnce) {
   MainWindow& w = Open();

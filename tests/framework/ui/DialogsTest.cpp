@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <optional>
+
 namespace fw {
 namespace {
 
@@ -108,25 +110,28 @@ TEST(MessageDialogTest, DefaultsAndRecordedCaptions) {
   EXPECT_EQ(dialogs.shown[0].buttons, Buttons({"OK"}));
 }
 
-TEST(MessageDialogTest, ReturnsTheButtonWithTheAnsweredCaption) {
+TEST(MessageDialogTest, ReturnsTheButtonOfTheAnsweredRole) {
+  using Answer = ScriptedDialogs::Answer;
   struct Case {
-    const char* answer;  // nullptr: unscripted
+    const char* name;
+    std::optional<Answer> answer;  // none: unscripted
     bool cancelVisible, alternateVisible;
     Buttons shown;
     int want;  // 0 action, 1 cancel, 2 alternate
   } cases[] = {
-      {nullptr, true, false, {"Löschen", "Abbrechen"}, 0},
-      {"Löschen", true, false, {"Löschen", "Abbrechen"}, 0},
-      {"Abbrechen", true, false, {"Löschen", "Abbrechen"}, 1},
-      {"Später", true, true, {"Löschen", "Abbrechen", "Später"}, 2},
-      {"", true, false, {"Löschen", "Abbrechen"}, 1},  // closed: cancel
-      {"", false, false, {"Löschen"}, 0},              // closed, no cancel: action
-      {"Abbrechen", false, false, {"Löschen"}, 0},     // a hidden button is never pressed
+      {"unscripted", std::nullopt, true, false, {"Löschen", "Abbrechen"}, 0},
+      {"default", Answer::Default(), true, false, {"Löschen", "Abbrechen"}, 0},
+      {"cancel", Answer::Cancel(), true, false, {"Löschen", "Abbrechen"}, 1},
+      {"third button", Answer::Button(2), true, true, {"Löschen", "Abbrechen", "Später"}, 2},
+      {"closed: cancel", Answer::Close(), true, false, {"Löschen", "Abbrechen"}, 1},
+      {"closed, no cancel: action", Answer::Close(), false, false, {"Löschen"}, 0},
+      // A hidden button is never pressed: the dialog counts as closed.
+      {"cancel not shown", Answer::Cancel(), false, false, {"Löschen"}, 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.answer ? c.answer : "(unscripted)");
+    SCOPED_TRACE(c.name);
     ScriptedDialogs dialogs;
-    if (c.answer) dialogs.AnswerNextDialogWith(String::fromUtf8(c.answer));
+    if (c.answer) dialogs.AnswerNextDialogWith(*c.answer);
     MessageDialog d;
     d.ActionButton.Caption = "Löschen";
     d.CancelButton.Visible = c.cancelVisible;
@@ -142,7 +147,7 @@ TEST(MessageDialogTest, ReturnsTheButtonWithTheAnsweredCaption) {
 
 TEST(MessageDialogTest, AnswersAreUsedInOrder) {
   ScriptedDialogs dialogs;
-  dialogs.AnswerNextDialogWith("Abbrechen");
+  dialogs.AnswerNextDialogWith(ScriptedDialogs::Answer::Cancel());
   MessageDialog d;
   d.CancelButton.Visible = true;
   EXPECT_EQ(d.ShowModal().Caption, "Abbrechen");
