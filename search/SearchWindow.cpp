@@ -107,15 +107,10 @@ void SearchWindow::Label3_MouseUp(fw::Label&, fw::Integer, fw::Integer) {
 bool SearchWindow::DateOperator_MouseDown(fw::Label&, fw::Integer, fw::Integer) { return true; }
 
 void SearchWindow::DateOperator_MouseUp(fw::Label& me, fw::Integer, fw::Integer) {
-  const std::vector<fw::String>& ops = Operators();
+  const std::vector<fw::String>& ops = DateOperators();
   const auto at = std::find(ops.begin(), ops.end(), me.Text());
   if (at != ops.end()) me.SetText(at + 1 == ops.end() ? ops.front() : *(at + 1));
   Preview();
-}
-
-const std::vector<fw::String>& SearchWindow::Operators() {
-  static const std::vector<fw::String> operators = {u">="_s, u">"_s, u"="_s, u"<"_s, u"<="_s};
-  return operators;
 }
 
 // --- window events -------------------------------------------------------

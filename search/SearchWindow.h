@@ -6,13 +6,15 @@
 // and the condition last as long as the program runs.
 //
 // The class is spread over three files:
-//   SearchWindowControls.cpp  the control declaration (data)
-//   SearchWindow.cpp          build hooks, event bindings, the interaction
-//   SearchString.cpp          BuildSearchString
+//   SearchWindowControls.cpp  the control declaration and the event bindings (data)
+//   SearchWindow.cpp          build hooks, the interaction
+//   SearchCriteria.cpp        Criteria and BuildSearchString
+// The condition itself is built from the criteria in SearchCondition.cpp.
 
 #include "framework/Controls.h"
 #include "framework/Date.h"
 #include "framework/Window.h"
+#include "search/SearchCondition.h"
 
 #include <optional>
 #include <vector>
@@ -71,7 +73,10 @@ class SearchWindow : public fw::Window {
   void Event_Activate() override;
   void Event_EnableMenuItems() override;
 
-  // Replaces `filter` with the condition the controls describe.
+  // What the controls describe, as they stand.
+  SearchCriteria Criteria() const;
+  // Replaces `filter` with the condition the controls describe, and keeps
+  // the day of a date text that gives one in `searchDate`.
   void BuildSearchString();
 
  private:
@@ -79,10 +84,6 @@ class SearchWindow : public fw::Window {
   fw::Label& Label3() const { return Ctl<fw::Label>("Label3"); }
   fw::Label& Label4() const { return Ctl<fw::Label>("Label4"); }
   fw::Label& DateOperator() const { return Ctl<fw::Label>("DateOperator"); }
-
-  // The comparison operators, in the order a click on DateOperator cycles
-  // them.
-  static const std::vector<fw::String>& Operators();
 
   // While the expert part is open: the condition rebuilt and shown as SQL.
   void Preview();

@@ -1,11 +1,7 @@
-// BuildSearchString: the search condition from the window's controls. Terms
-// come in a fixed order (text, date, flags) and are joined by " AND ". Column
-// names and operators come from fixed lists, the search text has its quotes
-// doubled and the date is written by the layer, so a built condition is
-// always valid SQL, whatever state the program left the controls in. % and _
-// in the search text stay LIKE wildcards on purpose.
+// The search condition from the criteria, whatever state the program left
+// the controls in.
 
-#include "search/SearchWindow.h"
+#include "search/SearchCondition.h"
 
 #include "app/App.h"
 #include "framework/String.h"
@@ -76,31 +72,40 @@ void AppendFlag(String& condition, const String& term) {
 
 }  // namespace
 
-void SearchWindow::BuildSearchString() {
+std::optional<fw::Date> SearchDate(const String& text) {
+  fw::Date parsed(0, 0, 0);
+  if (!fw::ParseDate(PaddedDate(text), parsed)) return std::nullopt;
+  return parsed;
+}
+
+const std::vector<String>& DateOperators() {
+  static const std::vector<String> operators = {u">="_s, u">"_s, u"="_s, u"<"_s, u"<="_s};
+  return operators;
+}
+
+String SearchCondition(const SearchCriteria& criteria) {
   // A U+0000 would end the statement's text for the engine and leave the
   // literal open: it goes in as char(0), joined to the literal's pieces.
-  const String t = fw::ReplaceAll(App::EscapeSQLData(fw::Uppercase(SearchFor().Text())), fw::Chr(0),
+  const String t = fw::ReplaceAll(App::EscapeSQLData(fw::Uppercase(criteria.text)), fw::Chr(0),
                                   u"' || char(0) || '"_s);
   String condition;
-  const TextColumn* column = RowFor(kTextColumns, SearchBy().Text());
-  const Match* match = RowFor(kMatches, SearchOption().Text());
+  const TextColumn* column = RowFor(kTextColumns, criteria.textColumn);
+  const Match* match = RowFor(kMatches, criteria.match);
   if (!t.isEmpty() && column && match)
     condition = u"upper("_s + column->column + u")"_s + match->before + t + match->after;
 
-  const String dateColumn = SearchDateType().Text();
-  const String op = DateOperator().Text();
-  fw::Date parsed(0, 0, 0);
-  const bool isDate = fw::ParseDate(PaddedDate(SearchByDate().Text()), parsed);
-  if (isDate) searchDate = parsed;
-  if (isDate && IsOneOf(dateColumn, kDateColumns) && IsOneOf(op, Operators())) {
+  const String& dateColumn = criteria.dateColumn;
+  const String& op = criteria.dateOperator;
+  const std::optional<fw::Date> date = SearchDate(criteria.date);
+  if (date && IsOneOf(dateColumn, kDateColumns) && IsOneOf(op, DateOperators())) {
     if (!condition.isEmpty()) condition += u" AND "_s;
-    condition += dateColumn + u" "_s + op + u" '"_s + parsed.SQLDate() + u"'"_s;
+    condition += dateColumn + u" "_s + op + u" '"_s + date->SQLDate() + u"'"_s;
     // "Before a day" must not take in the records that have no such date.
     if (op == u"<"_s || op == u"<="_s) condition += u" AND NOT "_s + dateColumn + u" LIKE ''"_s;
   }
 
-  if (SearchSurr().Value()) AppendFlag(condition, u"Surr"_s);
-  if (SearchCD().Value()) AppendFlag(condition, u"Format LIKE 'CD'"_s);
-  if (SearchUnfinished().Value()) AppendFlag(condition, u"Fertig LIKE ''"_s);
-  filter = condition;
+  if (criteria.surr) AppendFlag(condition, u"Surr"_s);
+  if (criteria.cd) AppendFlag(condition, u"Format LIKE 'CD'"_s);
+  if (criteria.unfinished) AppendFlag(condition, u"Fertig LIKE ''"_s);
+  return condition;
 }

@@ -1,9 +1,14 @@
-// BuildSearchString on a window whose controls are set directly and which is
-// never shown: for each state of the controls, the exact condition and the
-// recordings the main window's list then keeps.
+// SearchCondition without a window: for each set of criteria, the exact
+// condition and the recordings it keeps in a catalogue of six chosen so that
+// every kind of term keeps a different set.
 
 #include "SearchFixture.h"
 
+#include "search/SearchCondition.h"
+
+#include <QChar>
+
+#include <algorithm>
 #include <cctype>
 #include <ostream>
 #include <string>
@@ -11,6 +16,33 @@
 using klangbuch_test::SearchFixture;
 
 namespace {
+
+// The criteria of the window's controls left so (the user's defaults
+// where the case names none).
+SearchCriteria Of(const SearchFixture::Controls& c) {
+  return {.text = QString::fromUtf8(c.text),
+          .textColumn = QString::fromUtf8(c.by),
+          .match = QString::fromUtf8(c.option),
+          .date = QString::fromUtf8(c.date),
+          .dateColumn = QString::fromUtf8(c.dateType),
+          .dateOperator = QString::fromUtf8(c.op),
+          .surr = c.surr,
+          .cd = c.cd,
+          .unfinished = c.unfinished};
+}
+
+class SearchConditionFixture : public SearchFixture {
+ protected:
+  // The IDs the condition keeps, ascending, as the list's query reads them.
+  std::vector<int> Kept(const QString& condition) {
+    QString sql = QStringLiteral("SELECT ID FROM Aufnahmen");
+    if (!condition.isEmpty()) sql += QStringLiteral(" WHERE ") + condition;
+    std::vector<int> ids;
+    for (const QStringList& row : Rows(sql)) ids.push_back(row[0].toInt());
+    std::sort(ids.begin(), ids.end());
+    return ids;
+  }
+};
 
 struct Case {
   const char* name;
@@ -104,29 +136,28 @@ const Case kCases[] = {
     {"date up to, Surr", {.date = "15.06.2012", .dateType = "Schnitt", .op = "<=", .surr = true},
      "Schnitt <= '2012-06-15' AND NOT Schnitt LIKE '' AND Surr", {1}},
     {"nothing set", {}, "", kAll},
+
+    // Only the program can leave a pop-up without an entry or the operator
+    // label with another text: no term instead of broken SQL.
+    {"no such operator", {.text = "stille", .date = "2010", .op = "<>"},
+     "upper(Titel) LIKE '%STILLE%'", {5}},
+    {"no column, no date column", {.text = "stille", .by = "", .date = "2010", .dateType = "",
+                                   .surr = true}, " Surr", {1, 3, 5, 6}},
+    {"no match", {.text = "stille", .option = "", .surr = true}, " Surr", {1, 3, 5, 6}},
 };
 // clang-format on
 
-class BuildSearchString : public SearchFixture, public ::testing::WithParamInterface<Case> {};
+class SearchConditionOf : public SearchConditionFixture,
+                          public ::testing::WithParamInterface<Case> {};
 
-TEST_P(BuildSearchString, BuildsTheConditionThatKeepsTheseRecordings) {
+TEST_P(SearchConditionOf, TheCriteriaKeepTheseRecordings) {
   const Case& c = GetParam();
-  SearchWindow& w = Open();
-  ASSERT_FALSE(w.IsVisible());
-  w.filter = QStringLiteral("left over");  // every call replaces it
-  Set(w, c.in);
-  w.BuildSearchString();
-  EXPECT_EQ(w.filter, QString::fromUtf8(c.condition));
-  w.BuildSearchString();
-  EXPECT_EQ(w.filter, QString::fromUtf8(c.condition)) << "a second call";
-
-  main->UpdateRecList();
-  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text.toStdString();
-  EXPECT_EQ(ListedIds(), c.ids);
-  EXPECT_FALSE(w.IsVisible());
+  const QString condition = SearchCondition(Of(c.in));
+  EXPECT_EQ(condition, QString::fromUtf8(c.condition));
+  EXPECT_EQ(Kept(condition), c.ids);
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, BuildSearchString, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Criteria, SearchConditionOf, ::testing::ValuesIn(kCases),
                          [](const auto& info) {
                            std::string name;
                            for (const char* p = info.param.name; *p; ++p)
@@ -134,53 +165,25 @@ INSTANTIATE_TEST_SUITE_P(Controls, BuildSearchString, ::testing::ValuesIn(kCases
                            return std::to_string(info.index) + "_" + name;
                          });
 
-TEST_F(SearchFixture, TheDateOfASuccessfulParseIsKept) {
-  SearchWindow& w = Open();
-  EXPECT_FALSE(w.searchDate.has_value()) << "none before the first";
-  Set(w, {.date = "2011 "});
-  w.BuildSearchString();
-  EXPECT_FALSE(w.searchDate.has_value());
-  Set(w, {.date = "3.2011"});
-  w.BuildSearchString();
-  EXPECT_EQ(w.searchDate, fw::Date(2011, 3, 1));
-  Set(w, {.date = "13.2011"});
-  w.BuildSearchString();
-  EXPECT_EQ(w.searchDate, fw::Date(2011, 3, 1)) << "a failed parse leaves it";
-}
-
-// Only the program can leave a pop-up without an entry or the operator
-// label with another text; the condition stays valid SQL all the same.
-TEST_F(SearchFixture, ControlsNoUserCanLeaveSoGiveNoTermInsteadOfBrokenSql) {
-  SearchWindow& w = Open();
-  Set(w, {.text = "stille", .date = "2010", .op = "<>"});
-  w.BuildSearchString();
-  EXPECT_EQ(w.filter, QStringLiteral("upper(Titel) LIKE '%STILLE%'"));
-  Set(w, {.text = "stille", .date = "2010", .op = ">"});
-  w.SearchBy().SetListIndex(-1);
-  w.SearchDateType().SetListIndex(-1);
-  w.SearchSurr().SetValue(true);
-  w.BuildSearchString();
-  EXPECT_EQ(w.filter, QStringLiteral(" Surr"));
-  w.SearchOption().SetListIndex(-1);
-  Choose(w.SearchBy(), QStringLiteral("Titel"));
-  w.BuildSearchString();
-  EXPECT_EQ(w.filter, QStringLiteral(" Surr"));
-}
-
 // A U+0000 in the search text (pasted, say) would cut the statement short
 // for the engine.
-TEST_F(SearchFixture, AZeroCharacterInTheTextIsSearchedForAsOne) {
-  SearchWindow& w = Open();
-  Set(w, {.by = "Interpret", .option = "ist genau"});
-  w.SearchFor().SetText(QStringLiteral("o'") + QChar(0) + QStringLiteral("x"));
-  w.BuildSearchString();
-  EXPECT_EQ(w.filter, QStringLiteral("upper(Interpret) = 'O''' || char(0) || 'X'"));
-  main->UpdateRecList();
-  EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(ListedIds(), std::vector<int>());
+TEST_F(SearchConditionFixture, AZeroCharacterInTheTextIsSearchedForAsOne) {
+  SearchCriteria c = Of({.by = "Interpret", .option = "ist genau"});
+  c.text = QStringLiteral("o'") + QChar(0) + QStringLiteral("x");
+  const QString condition = SearchCondition(c);
+  EXPECT_EQ(condition, QStringLiteral("upper(Interpret) = 'O''' || char(0) || 'X'"));
+  EXPECT_EQ(Kept(condition), std::vector<int>());
   Exec("UPDATE Aufnahmen SET Interpret = 'o''' || char(0) || 'x' WHERE ID = 2");
-  main->UpdateRecList();
-  EXPECT_EQ(ListedIds(), std::vector<int>{2});
+  EXPECT_EQ(Kept(condition), std::vector<int>{2});
+}
+
+TEST(SearchDate, ReadsAYearAMonthOrADayAndNothingElse) {
+  EXPECT_EQ(SearchDate("2011"), fw::Date(2011, 1, 1));
+  EXPECT_EQ(SearchDate("3.2011"), fw::Date(2011, 3, 1));
+  EXPECT_EQ(SearchDate("12.2011"), fw::Date(2011, 12, 1));
+  EXPECT_EQ(SearchDate("15.06.2012"), fw::Date(2012, 6, 15));
+  for (const char* text : {"", "2011 ", "13.2011", "1.1.2010", "32.01.2012", "ja"})
+    EXPECT_FALSE(SearchDate(QString::fromUtf8(text)).has_value()) << text;
 }
 
 }  // namespace
