@@ -2,6 +2,7 @@
 
 #include "about/AboutWindow.h"
 #include "app/MenuBar1.h"
+#include "app/RecordColumns.h"
 #include "framework/Date.h"
 #include "framework/Dialogs.h"
 #include "framework/FolderItem.h"
@@ -35,11 +36,12 @@ std::optional<fw::Date> ExactDate(const String& s, fw::StringView shape, fw::Int
 
 }  // namespace
 
-const char* const App::CreateTableStatement =
-    "create table Aufnahmen (Datum date, ProdNr varchar, Titel varchar, Redaktion varchar, "
-    "Format varchar, Interpret varchar, Ort varchar, Schnitt date, Fertig date, Backup varchar, "
-    "BackupDat date, BelegCD boolean, Bemerkung varchar, System varchar, Surr boolean, "
-    "Technik varchar, ID integer NOT NULL PRIMARY KEY)";
+String App::CreateTableStatement() {
+  String statement = u"create table Aufnahmen ("_s;
+  for (const RecordColumn& column : RecordColumns())
+    statement += column.name + u" "_s + SqlType(column.kind) + u", "_s;
+  return statement + u"ID integer NOT NULL PRIMARY KEY)"_s;
+}
 
 App::App() = default;
 
@@ -76,7 +78,7 @@ void App::CreateDatabaseFile() {
     fw::Quit(0);
     return;
   }
-  KlangDB->SQLExecute(String(CreateTableStatement));
+  KlangDB->SQLExecute(CreateTableStatement());
 }
 
 void App::Event_Close() {

@@ -18,7 +18,7 @@ class App : public fw::Application {
   static App& SharedInstance();
 
   // The one statement that makes the table Aufnahmen in a new file.
-  static const char* const CreateTableStatement;
+  static fw::String CreateTableStatement();
 
   std::unique_ptr<fw::SQLiteDatabase> KlangDB;
   std::unique_ptr<fw::PrinterSetup> p;

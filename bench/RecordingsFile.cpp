@@ -105,7 +105,7 @@ bool WriteRecordingsFile(const fw::String& path, int count, fw::String& error) {
     error = db.ErrorMessage();
     return false;
   }
-  db.SQLExecute(QString::fromLatin1(App::CreateTableStatement));
+  db.SQLExecute(App::CreateTableStatement());
   if (!db.Error()) db.SQLExecute(u"begin transaction"_s);
   Generator g(20261210);
   for (int i = 0; i < count && !db.Error(); ++i) db.InsertRecord(u"Aufnahmen"_s, Recording(g));

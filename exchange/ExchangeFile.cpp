@@ -1,6 +1,7 @@
 #include "exchange/ExchangeFile.h"
 
 #include "app/App.h"
+#include "app/RecordColumns.h"
 #include "framework/Runtime.h"
 #include "framework/TextStreams.h"
 
@@ -10,37 +11,6 @@
 
 using namespace fw::literals;
 using fw::String;
-
-const std::array<ExchangeColumn, 16> ExchangeColumns = {{
-    {u"Datum", ExchangeColumn::kDate},
-    {u"ProdNr", ExchangeColumn::kText},
-    {u"Titel", ExchangeColumn::kText},
-    {u"Redaktion", ExchangeColumn::kText},
-    {u"Format", ExchangeColumn::kText},
-    {u"Interpret", ExchangeColumn::kText},
-    {u"Ort", ExchangeColumn::kText},
-    {u"Schnitt", ExchangeColumn::kDate},
-    {u"Fertig", ExchangeColumn::kDate},
-    {u"Backup", ExchangeColumn::kText},
-    {u"BackupDat", ExchangeColumn::kDate},
-    {u"BelegCD", ExchangeColumn::kBoolean},
-    {u"Bemerkung", ExchangeColumn::kText},
-    {u"System", ExchangeColumn::kText},
-    {u"Surr", ExchangeColumn::kBoolean},
-    {u"Technik", ExchangeColumn::kText},
-}};
-
-namespace {
-// The column names as texts, made once instead of once per line.
-const std::array<String, 16>& ColumnNames() {
-  static const std::array<String, 16> names = [] {
-    std::array<String, 16> n;
-    for (size_t i = 0; i < n.size(); ++i) n[i] = String::fromUtf16(ExchangeColumns[i].name);
-    return n;
-  }();
-  return names;
-}
-}  // namespace
 
 String ExchangeValue(const String& value) {
   // Most values hold none of the three: handed on as they are, uncopied.
@@ -58,7 +28,7 @@ bool WriteExchangeFile(fw::RecordSet& rs, const fw::FolderItem& file) {
   if (!out) return false;
   // The fields by name, looked up once: each follows the current row.
   std::vector<fw::DatabaseField*> fields;
-  for (const String& name : ColumnNames()) fields.push_back(&rs.Field(name));
+  for (const RecordColumn& column : RecordColumns()) fields.push_back(&rs.Field(column.name));
   const String tab = fw::Chr(9);
   String line;
   while (!rs.IsEOF()) {
@@ -78,16 +48,15 @@ fw::DatabaseRecord ExchangeRecord(const String& line, const String& separator, f
   const String text = fw::ReplaceAll(line, u"||"_s, fw::Chr(10));
   fw::DatabaseRecord record;
   const std::vector<String> fields = fw::Fields(text, separator);
+  const std::array<RecordColumn, 16>& columns = RecordColumns();
   for (fw::Integer i = 0;
-       i < count && i < fw::Integer(fields.size()) && i < fw::Integer(ExchangeColumns.size());
-       ++i) {
+       i < count && i < fw::Integer(fields.size()) && i < fw::Integer(columns.size()); ++i) {
     const String& field = fields[i];
-    const ExchangeColumn& column = ExchangeColumns[i];
-    const String& name = ColumnNames()[i];
+    const RecordColumn& column = columns[i];
     switch (column.kind) {
-      case ExchangeColumn::kText: record.Column(name, field); break;
-      case ExchangeColumn::kDate: record.Column(name, App::ConvertDate(field, 2)); break;
-      case ExchangeColumn::kBoolean: record.BooleanColumn(name, field == u"true"); break;
+      case RecordColumn::kText: record.Column(column.name, field); break;
+      case RecordColumn::kDate: record.Column(column.name, App::ConvertDate(field, 2)); break;
+      case RecordColumn::kFlag: record.BooleanColumn(column.name, field == u"true"); break;
     }
   }
   return record;

@@ -7,16 +7,7 @@
 #include "framework/FolderItem.h"
 #include "framework/String.h"
 
-#include <array>
-
-struct ExchangeColumn {
-  enum Kind { kText, kDate, kBoolean };
-  const char16_t* name;
-  Kind kind;
-};
-
-// The 16 columns of a line, in table order.
-extern const std::array<ExchangeColumn, 16> ExchangeColumns;
+// The fields of a line are the columns of RecordColumns, in their order.
 
 // A stored value as a line holds it. Besides the line feed, a carriage
 // return and CRLF become "||" too (else the import would cut the line

@@ -12,6 +12,7 @@
 #include "support/Program.h"
 
 #include "app/App.h"
+#include "app/RecordColumns.h"
 #include "exchange/Import.h"
 
 #include "framework/Database.h"
@@ -31,12 +32,8 @@ namespace {
 
 using fuzz::Require;
 
-constexpr std::array<const char*, 16> kColumns = {
-    "Datum",  "ProdNr", "Titel",     "Redaktion", "Format",    "Interpret", "Ort",  "Schnitt",
-    "Fertig", "Backup", "BackupDat", "BelegCD",   "Bemerkung", "System",    "Surr", "Technik"};
-
-bool IsDate(size_t column) { return column == 0 || column == 7 || column == 8 || column == 10; }
-bool IsFlag(size_t column) { return column == 11 || column == 14; }
+bool IsDate(size_t column) { return RecordColumns()[column].kind == RecordColumn::kDate; }
+bool IsFlag(size_t column) { return RecordColumns()[column].kind == RecordColumn::kFlag; }
 
 // Strict UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF);
 // nullopt when the bytes are not.
@@ -166,7 +163,8 @@ QString Shown(const Row& row) {
 
 void CheckStored(fw::SQLiteDatabase& db, const Expected& expected, const QString& file) {
   QString sql = QStringLiteral("SELECT *");
-  for (const char* name : kColumns) sql += QStringLiteral(", typeof(%1) AS t%1").arg(name);
+  for (const RecordColumn& column : RecordColumns())
+    sql += QStringLiteral(", typeof(%1) AS t%1").arg(column.name);
   std::unique_ptr<fw::RecordSet> rs =
       db.SQLSelect(sql + QStringLiteral(" FROM Aufnahmen ORDER BY ID"));
   Require(rs != nullptr, "the stored rows can be read", db.ErrorMessage());
@@ -175,8 +173,8 @@ void CheckStored(fw::SQLiteDatabase& db, const Expected& expected, const QString
     Require(n < expected.rows.size(), "no more rows than the file's lines", file);
     const Row& want = expected.rows[n];
     Row got;
-    for (size_t c = 0; c < kColumns.size(); ++c) {
-      const QString name = QString::fromLatin1(kColumns[c]);
+    for (size_t c = 0; c < RecordColumns().size(); ++c) {
+      const QString& name = RecordColumns()[c].name;
       got[c] = rs->Field(name).StringValue();
       const QString type = rs->Field(QStringLiteral("t") + name).StringValue();
       const bool asNumber =

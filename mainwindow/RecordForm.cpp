@@ -9,6 +9,7 @@
 
 #include "app/App.h"
 #include "app/MenuBar1.h"
+#include "app/RecordColumns.h"
 #include "framework/Database.h"
 #include "framework/Runtime.h"
 
@@ -38,9 +39,19 @@ fw::Integer IndexOrAppend(fw::PopupMenu& popup, const String& s) {
   return appended;
 }
 
-// A date column as the form shows it.
-String Shown(fw::RecordSet& rs, const String& column) {
-  return App::ConvertDate(rs.Field(column).StringValue(), 1);
+// Puts the stored value of `column` into its control: a flag into its
+// check box, a text into its pop-up (appended when the pop-up lacks it) or
+// its field, a date into its field in the shown form.
+void ShowColumn(MainWindow& w, const RecordColumn& column, fw::DatabaseField& field) {
+  if (column.kind == RecordColumn::kFlag) {
+    w.Ctl<fw::CheckBox>(column.control).SetValue(field.BooleanValue());
+  } else if (auto* popup = dynamic_cast<fw::PopupMenu*>(w.ControlByName(column.control))) {
+    popup->SetListIndex(IndexOrAppend(*popup, field.StringValue()));
+  } else {
+    const String value = field.StringValue();
+    w.Ctl<fw::TextField>(column.control)
+        .SetText(column.kind == RecordColumn::kDate ? App::ConvertDate(value, 1) : value);
+  }
 }
 
 }  // namespace
@@ -78,22 +89,8 @@ void MainWindow::RecList_Change(fw::Listbox& me) {
   followedID = id;
 
   RecGroupBox().SetCaption(u"# "_s + id);
-  AufnDatum().SetText(Shown(*rs, u"Datum"_s));
-  ProdNummer().SetText(rs->Field(u"ProdNr"_s).StringValue());
-  AufnTitel().SetText(rs->Field(u"Titel"_s).StringValue());
-  AufnRed().SetText(rs->Field(u"Redaktion"_s).StringValue());
-  AufnTon().SetListIndex(FindTon(rs->Field(u"Format"_s).StringValue()));
-  AufnInterpret().SetText(rs->Field(u"Interpret"_s).StringValue());
-  AufnOrt().SetText(rs->Field(u"Ort"_s).StringValue());
-  AufnSchnitt().SetText(Shown(*rs, u"Schnitt"_s));
-  AufnFertig().SetText(Shown(*rs, u"Fertig"_s));
-  AufnBackup().SetText(rs->Field(u"Backup"_s).StringValue());
-  BackupDat().SetText(Shown(*rs, u"BackupDat"_s));
-  BelegCD().SetValue(rs->Field(u"BelegCD"_s).BooleanValue());
-  AufnBemerkung().SetText(rs->Field(u"Bemerkung"_s).StringValue());
-  AufnSystem().SetListIndex(FindSystem(rs->Field(u"System"_s).StringValue()));
-  AufnSurr().SetValue(rs->Field(u"Surr"_s).BooleanValue());
-  AufnTechnik().SetText(rs->Field(u"Technik"_s).StringValue());
+  for (const RecordColumn& column : RecordColumns())
+    ShowColumn(*this, column, rs->Field(column.name));
   rs->Close();
 
   EnableRecordCommands(*this, true);

@@ -4,6 +4,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "app/App.h"
+#include "app/RecordColumns.h"
 #include "framework/Database.h"
 #include "framework/Dialogs.h"
 #include "framework/Runtime.h"
@@ -32,28 +33,29 @@ struct ColumnValue {
   std::optional<bool> flag;  // set for the two boolean columns
 };
 
+// The text of a column's field or pop-up, as typed or chosen.
+String FormText(MainWindow& w, const String& control) {
+  if (auto* popup = dynamic_cast<fw::PopupMenu*>(w.ControlByName(control))) return popup->Text();
+  return w.Ctl<fw::TextField>(control).Text();
+}
+
 // The sixteen columns in table order, without ID; the insert and the update
 // store the same values. `recordingDate` is the stored form of the
 // recognised recording date.
 std::vector<ColumnValue> FormValues(MainWindow& w, const String& recordingDate) {
-  return {
-      {u"Datum"_s, recordingDate, {}},
-      {u"ProdNr"_s, w.ProdNummer().Text(), {}},
-      {u"Titel"_s, w.AufnTitel().Text(), {}},
-      {u"Redaktion"_s, w.AufnRed().Text(), {}},
-      {u"Format"_s, w.AufnTon().Text(), {}},
-      {u"Interpret"_s, w.AufnInterpret().Text(), {}},
-      {u"Ort"_s, w.AufnOrt().Text(), {}},
-      {u"Schnitt"_s, w.AufnSchnitt().Text(), {}},
-      {u"Fertig"_s, w.AufnFertig().Text(), {}},
-      {u"Backup"_s, w.AufnBackup().Text(), {}},
-      {u"BackupDat"_s, w.BackupDat().Text(), {}},
-      {u"BelegCD"_s, {}, w.BelegCD().Value()},
-      {u"Bemerkung"_s, w.AufnBemerkung().Text(), {}},
-      {u"System"_s, w.AufnSystem().Text(), {}},
-      {u"Surr"_s, {}, w.AufnSurr().Value()},
-      {u"Technik"_s, w.AufnTechnik().Text(), {}},
-  };
+  std::vector<ColumnValue> values;
+  const std::array<RecordColumn, 16>& columns = RecordColumns();
+  for (size_t i = 0; i < columns.size(); ++i) {
+    const RecordColumn& column = columns[i];
+    if (column.kind == RecordColumn::kFlag) {
+      values.push_back({column.name, {}, w.Ctl<fw::CheckBox>(column.control).Value()});
+    } else {
+      values.push_back({column.name,
+                        i == kRecordingDateColumn ? recordingDate : FormText(w, column.control),
+                        {}});
+    }
+  }
+  return values;
 }
 
 // True when the last database call failed; then the message is shown. The

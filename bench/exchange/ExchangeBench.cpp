@@ -72,7 +72,7 @@ void EmptyFile(const QString& path, bool withId) {
   fw::SQLiteDatabase db;
   db.DatabaseFile = fw::FolderItem(path);
   if (!db.CreateDatabaseFile()) Fail(u"cannot create "_s + path);
-  QString create = QString::fromLatin1(App::CreateTableStatement);
+  QString create = App::CreateTableStatement();
   if (!withId) create.replace(u", ID integer NOT NULL PRIMARY KEY"_s, QString());
   db.SQLExecute(create);
   if (db.Error()) Fail(db.ErrorMessage());

@@ -55,7 +55,7 @@ void StartProgram() {
   fw::SQLiteDatabase db;
   db.DatabaseFile = fw::FolderItem(folders.program.filePath(QStringLiteral("recordings.rsd")));
   Require(db.CreateDatabaseFile(), "the catalogue can be created");
-  db.SQLExecute(QString::fromLatin1(App::CreateTableStatement));
+  db.SQLExecute(App::CreateTableStatement());
   db.Close();
 
   CreateAppObject();

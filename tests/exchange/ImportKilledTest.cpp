@@ -50,7 +50,7 @@ TEST(ImportKilledTest, LeavesNoNewRowOrAllOfThemAndASoundFile) {
     fw::SQLiteDatabase db;
     db.DatabaseFile = fw::FolderItem(database);
     ASSERT_TRUE(db.CreateDatabaseFile());
-    db.SQLExecute(QString::fromLatin1(App::CreateTableStatement));
+    db.SQLExecute(App::CreateTableStatement());
     db.SQLExecute("INSERT INTO Aufnahmen (Datum, Titel) VALUES ('2001-01-01', 'alt')");
     ASSERT_FALSE(db.Error());
   }

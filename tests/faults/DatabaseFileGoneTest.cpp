@@ -29,7 +29,7 @@ class DatabaseFileGone : public RecordFormFixture, public ::testing::WithParamIn
     fw::SQLiteDatabase db;
     db.DatabaseFile = fw::FolderItem(other);
     ASSERT_TRUE(db.CreateDatabaseFile());
-    db.SQLExecute(QString::fromLatin1(App::CreateTableStatement));
+    db.SQLExecute(App::CreateTableStatement());
     db.SQLExecute(QStringLiteral("INSERT INTO Aufnahmen (Titel, ID) VALUES ('Andere', 5)"));
     ASSERT_FALSE(db.Error());
     db.Close();

@@ -34,10 +34,6 @@ inline const std::vector<StoredRow> kStoredRows = {
       "Band", "06.02.2013", "0", "", "Sequoia", "0", "5.1"}},
 };
 
-inline const char* const kColumns[] = {
-    "Datum",  "ProdNr", "Titel",     "Redaktion", "Format",    "Interpret", "Ort",  "Schnitt",
-    "Fertig", "Backup", "BackupDat", "BelegCD",   "Bemerkung", "System",    "Surr", "Technik"};
-
 // What makes a write fail.
 enum class Obstacle {
   kTrigger,    // a trigger aborts the statement

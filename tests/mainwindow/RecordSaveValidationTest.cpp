@@ -3,10 +3,10 @@
 
 #include "mainwindow/RecordFormFixture.h"
 
+#include "app/RecordColumns.h"
+
 #include <algorithm>
-#include <iterator>
 #include <optional>
-#include <string_view>
 
 namespace klangbuch_test {
 namespace {
@@ -149,9 +149,11 @@ TEST_P(SecondaryDateTest, ARejectedTextStopsOneSaveAndAnyTextIsStoredAsTyped) {
   }
   // The message has cleared the mark: the next press goes through.
   EXPECT_EQ(Save(w), std::nullopt);
+  const auto& columns = RecordColumns();
   const int column = static_cast<int>(
-      std::find(std::begin(kColumns), std::end(kColumns), std::string_view(c.column)) -
-      std::begin(kColumns));
+      std::find_if(columns.begin(), columns.end(),
+                   [&c](const RecordColumn& r) { return r.name == QString::fromUtf8(c.column); }) -
+      columns.begin());
   EXPECT_EQ(Row(8).value(column), QString::fromUtf8(c.typed));
 }
 

@@ -60,7 +60,7 @@ class KlangbuchFixture : public ::testing::Test {
     fw::SQLiteDatabase db;
     db.DatabaseFile = fw::FolderItem(DatabasePath());
     ASSERT_TRUE(db.CreateDatabaseFile());
-    db.SQLExecute(QString::fromLatin1(App::CreateTableStatement));
+    db.SQLExecute(App::CreateTableStatement());
     ASSERT_FALSE(db.Error());
     Seed(db);
     db.Close();
