@@ -13,11 +13,10 @@
 // event's own arguments.
 
 #include "framework/Controls.h"
-#include "framework/Listbox.h"
 #include "framework/String.h"
 
 #include <functional>
-#include <optional>
+#include <typeinfo>
 
 namespace fw {
 
@@ -31,20 +30,9 @@ struct EventBinding {
   std::function<bool(Window& window, Control& control)> bind;
 };
 
-// The event `name` of `control` with the signature of the last argument's
-// type, or nullptr when the control has none. One overload per signature
-// the controls' events have.
-std::function<void()>* EventSlot(Control& control, const String& name, std::function<void()>*);
-std::function<bool(Integer, Integer)>* EventSlot(Control& control, const String& name,
-                                                 std::function<bool(Integer, Integer)>*);
-std::function<void(Integer, Integer)>* EventSlot(Control& control, const String& name,
-                                                 std::function<void(Integer, Integer)>*);
-std::function<bool(Integer, Integer, Integer, Integer&)>* EventSlot(
-    Control& control, const String& name,
-    std::function<bool(Integer, Integer, Integer, Integer&)>*);
-std::function<std::optional<long long>(Integer, Integer)>* EventSlot(
-    Control& control, const String& name,
-    std::function<std::optional<long long>(Integer, Integer)>*);
+// The event `name` of `control` when it has one of type `type` (one of the
+// std::function members of Controls.h and Listbox.h), else nullptr.
+void* EventSlot(Control& control, const String& name, const std::type_info& type);
 
 namespace detail {
 
@@ -52,8 +40,8 @@ template <class W, class T, class R, class... Args, class Call>
 EventBinding MakeBinding(const String& control, const String& event, Call call) {
   return {control, event, [event, call](Window& window, Control& c) {
             T* me = dynamic_cast<T*>(&c);
-            auto* slot = me ? EventSlot(c, event, static_cast<std::function<R(Args...)>*>(nullptr))
-                            : nullptr;
+            using Slot = std::function<R(Args...)>;
+            auto* slot = me ? static_cast<Slot*>(EventSlot(c, event, typeid(Slot))) : nullptr;
             if (!slot) return false;
             W& w = dynamic_cast<W&>(window);
             *slot = [&w, me, call](Args... args) -> R { return call(w, *me, args...); };

@@ -2,9 +2,10 @@
 
 #include "framework/EventBinding.h"
 
+#include "framework/Listbox.h"
 #include "framework/Window.h"
 
-#include <algorithm>
+#include <vector>
 
 namespace fw {
 namespace {
@@ -24,81 +25,45 @@ F* FirstSlot(Control& c, Members... members) {
   return found;
 }
 
-// The events of one signature: each name with the control classes that
-// have it.
-template <class F>
-struct Named {
+// An event by its name: its type and the classes that have it.
+struct Event {
   const char16_t* name;
-  F* (*find)(Control&);
+  const std::type_info* type;
+  std::function<void*(Control&)> find;
 };
 
-template <class F, size_t N>
-F* Find(const Named<F> (&events)[N], Control& c, const String& name) {
-  const auto at = std::find_if(std::begin(events), std::end(events),
-                               [&name](const Named<F>& e) { return name == e.name; });
-  return at == std::end(events) ? nullptr : at->find(c);
+template <class T, class F, class... Members>
+Event Named(const char16_t* name, F T::*first, Members... rest) {
+  return {name, &typeid(F),
+          [first, rest...](Control& c) -> void* { return FirstSlot<F>(c, first, rest...); }};
 }
 
-using Plain = std::function<void()>;
-using Press = std::function<bool(Integer, Integer)>;
-using Release = std::function<void(Integer, Integer)>;
-using Compare = std::function<bool(Integer, Integer, Integer, Integer&)>;
-using Key = std::function<std::optional<long long>(Integer, Integer)>;
+const std::vector<Event>& Events() {
+  static const std::vector<Event> events = {
+      Named(u"Open", &RectControl::Open),
+      Named(u"Change", &TabPanel::Change, &PopupMenu::Change, &Listbox::Change),
+      Named(u"Action", &CheckBox::Action, &PushButton::Action, &BevelButton::Action,
+            &DisclosureTriangle::Action),
+      Named(u"DoubleClick", &Listbox::DoubleClick),
+      Named(u"CompareRows", &Listbox::CompareRows),
+      Named(u"SortKey", &Listbox::SortKey),
+      Named(u"LostFocus", &TextField::LostFocus),
+      Named(u"TextChange", &TextField::TextChange),
+      Named(u"MouseDown", &MouseControl::MouseDown),
+      Named(u"MouseUp", &MouseControl::MouseUp),
+      Named(u"MouseEnter", &MouseControl::MouseEnter),
+      Named(u"MouseExit", &MouseControl::MouseExit),
+  };
+  return events;
+}
 
 }  // namespace
 
-Plain* EventSlot(Control& c, const String& name, Plain*) {
-  using F = Plain;
-  static const Named<F> events[] = {
-      {u"Open", [](Control& c) { return FirstSlot<F>(c, &RectControl::Open); }},
-      {u"Change",
-       [](Control& c) {
-         return FirstSlot<F>(c, &TabPanel::Change, &PopupMenu::Change, &Listbox::Change);
-       }},
-      {u"Action",
-       [](Control& c) {
-         return FirstSlot<F>(c, &CheckBox::Action, &PushButton::Action, &BevelButton::Action,
-                             &DisclosureTriangle::Action);
-       }},
-      {u"DoubleClick", [](Control& c) { return FirstSlot<F>(c, &Listbox::DoubleClick); }},
-      {u"LostFocus", [](Control& c) { return FirstSlot<F>(c, &TextField::LostFocus); }},
-      {u"TextChange", [](Control& c) { return FirstSlot<F>(c, &TextField::TextChange); }},
-      {u"MouseEnter", [](Control& c) { return FirstSlot<F>(c, &MouseControl::MouseEnter); }},
-      {u"MouseExit", [](Control& c) { return FirstSlot<F>(c, &MouseControl::MouseExit); }},
-  };
-  return Find(events, c, name);
-}
-
-Press* EventSlot(Control& c, const String& name, Press*) {
-  using F = Press;
-  static const Named<F> events[] = {
-      {u"MouseDown", [](Control& c) { return FirstSlot<F>(c, &MouseControl::MouseDown); }},
-  };
-  return Find(events, c, name);
-}
-
-Release* EventSlot(Control& c, const String& name, Release*) {
-  using F = Release;
-  static const Named<F> events[] = {
-      {u"MouseUp", [](Control& c) { return FirstSlot<F>(c, &MouseControl::MouseUp); }},
-  };
-  return Find(events, c, name);
-}
-
-Compare* EventSlot(Control& c, const String& name, Compare*) {
-  using F = Compare;
-  static const Named<F> events[] = {
-      {u"CompareRows", [](Control& c) { return FirstSlot<F>(c, &Listbox::CompareRows); }},
-  };
-  return Find(events, c, name);
-}
-
-Key* EventSlot(Control& c, const String& name, Key*) {
-  using F = Key;
-  static const Named<F> events[] = {
-      {u"SortKey", [](Control& c) { return FirstSlot<F>(c, &Listbox::SortKey); }},
-  };
-  return Find(events, c, name);
+void* EventSlot(Control& c, const String& name, const std::type_info& type) {
+  for (const Event& e : Events()) {
+    if (name == e.name && *e.type == type) return e.find(c);
+  }
+  return nullptr;
 }
 
 void Window::BindEvents(const std::vector<EventBinding>& table) {
