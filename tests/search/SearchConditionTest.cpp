@@ -17,20 +17,6 @@ using klangbuch_test::SearchFixture;
 
 namespace {
 
-// The criteria of the window's controls left so (the user's defaults
-// where the case names none).
-SearchCriteria Of(const SearchFixture::Controls& c) {
-  return {.text = QString::fromUtf8(c.text),
-          .textColumn = QString::fromUtf8(c.by),
-          .match = QString::fromUtf8(c.option),
-          .date = QString::fromUtf8(c.date),
-          .dateColumn = QString::fromUtf8(c.dateType),
-          .dateOperator = QString::fromUtf8(c.op),
-          .surr = c.surr,
-          .cd = c.cd,
-          .unfinished = c.unfinished};
-}
-
 class SearchConditionFixture : public SearchFixture {
  protected:
   // The IDs the condition keeps, ascending, as the list's query reads them.
@@ -152,7 +138,7 @@ class SearchConditionOf : public SearchConditionFixture,
 
 TEST_P(SearchConditionOf, TheCriteriaKeepTheseRecordings) {
   const Case& c = GetParam();
-  const QString condition = SearchCondition(Of(c.in));
+  const QString condition = SearchCondition(CriteriaOf(c.in));
   EXPECT_EQ(condition, QString::fromUtf8(c.condition));
   EXPECT_EQ(Kept(condition), c.ids);
 }
@@ -168,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Criteria, SearchConditionOf, ::testing::ValuesIn(kCases
 // A U+0000 in the search text (pasted, say) would cut the statement short
 // for the engine.
 TEST_F(SearchConditionFixture, AZeroCharacterInTheTextIsSearchedForAsOne) {
-  SearchCriteria c = Of({.by = "Interpret", .option = "ist genau"});
+  SearchCriteria c = CriteriaOf({.by = "Interpret", .option = "ist genau"});
   c.text = QStringLiteral("o'") + QChar(0) + QStringLiteral("x");
   const QString condition = SearchCondition(c);
   EXPECT_EQ(condition, QStringLiteral("upper(Interpret) = 'O''' || char(0) || 'X'"));

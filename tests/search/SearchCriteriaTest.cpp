@@ -12,26 +12,23 @@ class SearchCriteriaRead : public SearchFixture {};
 
 TEST_F(SearchCriteriaRead, EveryControlGoesIntoItsField) {
   SearchWindow& w = Open();
-  Set(w, {.text = "Nacht",
-          .by = "Interpret",
-          .option = "endet mit",
-          .date = "3.2011",
-          .dateType = "Fertig",
-          .op = "<=",
-          .surr = true,
-          .cd = false,
-          .unfinished = true});
-  EXPECT_EQ(w.Criteria(), (SearchCriteria{.text = "Nacht",
-                                          .textColumn = "Interpret",
-                                          .match = "endet mit",
-                                          .date = "3.2011",
-                                          .dateColumn = "Fertig",
-                                          .dateOperator = "<=",
-                                          .surr = true,
-                                          .cd = false,
-                                          .unfinished = true}));
-  Set(w, {.cd = true});
-  EXPECT_TRUE(w.Criteria().cd);
+  // Each control set away from its neighbours', so a swap shows.
+  const Controls states[] = {
+      {.text = "Nacht",
+       .by = "Interpret",
+       .option = "endet mit",
+       .date = "3.2011",
+       .dateType = "Fertig",
+       .op = "<=",
+       .surr = true,
+       .unfinished = true},
+      {.text = "x'y", .by = "Backup", .date = "2011", .dateType = "BackupDat", .cd = true},
+      {},
+  };
+  for (const Controls& c : states) {
+    Set(w, c);
+    EXPECT_EQ(w.Criteria(), CriteriaOf(c)) << c.text;
+  }
   // A pop-up the program left without an entry reads as "".
   w.SearchBy().SetListIndex(-1);
   w.SearchOption().SetListIndex(-1);

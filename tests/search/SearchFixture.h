@@ -84,6 +84,19 @@ class SearchFixture : public KlangbuchFixture {
     bool surr = false, cd = false, unfinished = false;
   };
 
+  // The criteria of the controls left so.
+  static SearchCriteria CriteriaOf(const Controls& c) {
+    return {.text = QString::fromUtf8(c.text),
+            .textColumn = QString::fromUtf8(c.by),
+            .match = QString::fromUtf8(c.option),
+            .date = QString::fromUtf8(c.date),
+            .dateColumn = QString::fromUtf8(c.dateType),
+            .dateOperator = QString::fromUtf8(c.op),
+            .surr = c.surr,
+            .cd = c.cd,
+            .unfinished = c.unfinished};
+  }
+
   static void Set(SearchWindow& w, const Controls& c) {
     w.SearchFor().SetText(QString::fromUtf8(c.text));
     Choose(w.SearchBy(), QString::fromUtf8(c.by));
