@@ -18,8 +18,6 @@ class AboutWindow : public fw::Window {
 
   // The declaration of the six controls, in creation order.
   static const std::vector<fw::ControlDecl>& ControlDeclaration();
-  // The bindings of the controls' events, in binding order.
-  static const std::vector<fw::EventBinding>& EventBindings();
 
   // The pages the links open.
   static fw::String AuthorPage();
@@ -28,6 +26,9 @@ class AboutWindow : public fw::Window {
   // --- build hooks -----------------------------------------------------
   void Layout() override;
   void CreateControls() override;
+  // The bindings of the controls' events, which CreateControls applies
+  // once every control exists, in binding order.
+  static const std::vector<fw::EventBinding>& EventBindings();
   void AddMenuHandlers() override;
 
   // --- control accessors -----------------------------------------------

@@ -60,20 +60,23 @@ const std::vector<ControlDecl>& AboutWindow::ControlDeclaration() {
 const std::vector<fw::EventBinding>& AboutWindow::EventBindings() {
   using A = AboutWindow;
   static const std::vector<fw::EventBinding> table = {
-      fw::On(u"StatAppVersion"_s, u"Open"_s, &A::StatAppVersion_Open),
-      fw::On(u"StatAppCopyright"_s, u"Open"_s, &A::StatAppCopyright_Open),
-      fw::On(u"StatAppCopyright"_s, u"MouseUp"_s, &A::StatAppCopyright_MouseUp),
-      fw::On(u"StatAppCopyright"_s, u"MouseDown"_s, &A::StatAppCopyright_MouseDown),
-      fw::On(u"StatAppCopyright"_s, u"MouseExit"_s, &A::StatAppCopyright_MouseExit),
-      fw::On(u"StatAppCopyright"_s, u"MouseEnter"_s, &A::StatAppCopyright_MouseEnter),
-      fw::On(u"StatAppCreator"_s, u"MouseDown"_s, &A::StatAppCreator_MouseDown),
-      fw::On(u"StatAppCreator"_s, u"MouseUp"_s, &A::StatAppCreator_MouseUp),
-      fw::On(u"StatAppCreator"_s, u"MouseEnter"_s, &A::StatAppCreator_MouseEnter),
-      fw::On(u"StatAppCreator"_s, u"MouseExit"_s, &A::StatAppCreator_MouseExit),
-      fw::On(u"CreatorLogo"_s, u"MouseUp"_s, &A::CreatorLogo_MouseUp),
-      fw::On(u"CreatorLogo"_s, u"MouseDown"_s, &A::CreatorLogo_MouseDown),
-      fw::On(u"CreatorLogo"_s, u"MouseExit"_s, &A::CreatorLogo_MouseExit),
-      fw::On(u"CreatorLogo"_s, u"MouseEnter"_s, &A::CreatorLogo_MouseEnter),
+      {u"StatAppVersion"_s, {{u"Open"_s, &A::StatAppVersion_Open}}},
+      {u"StatAppCopyright"_s,
+       {{u"Open"_s, &A::StatAppCopyright_Open},
+        {u"MouseUp"_s, &A::StatAppCopyright_MouseUp},
+        {u"MouseDown"_s, &A::StatAppCopyright_MouseDown},
+        {u"MouseExit"_s, &A::StatAppCopyright_MouseExit},
+        {u"MouseEnter"_s, &A::StatAppCopyright_MouseEnter}}},
+      {u"StatAppCreator"_s,
+       {{u"MouseDown"_s, &A::StatAppCreator_MouseDown},
+        {u"MouseUp"_s, &A::StatAppCreator_MouseUp},
+        {u"MouseEnter"_s, &A::StatAppCreator_MouseEnter},
+        {u"MouseExit"_s, &A::StatAppCreator_MouseExit}}},
+      {u"CreatorLogo"_s,
+       {{u"MouseUp"_s, &A::CreatorLogo_MouseUp},
+        {u"MouseDown"_s, &A::CreatorLogo_MouseDown},
+        {u"MouseExit"_s, &A::CreatorLogo_MouseExit},
+        {u"MouseEnter"_s, &A::CreatorLogo_MouseEnter}}},
   };
   return table;
 }

@@ -34,8 +34,6 @@ class MainWindow : public fw::Window {
 
   // The declaration of the 60 controls, in creation order.
   static const std::vector<fw::ControlDecl>& ControlDeclaration();
-  // The bindings of the controls' events, in binding order.
-  static const std::vector<fw::EventBinding>& EventBindings();
 
   // --- properties read by other windows --------------------------------
   fw::Date today;  // taken once by Event_Open
@@ -44,6 +42,9 @@ class MainWindow : public fw::Window {
   // --- build hooks -----------------------------------------------------
   void Layout() override;
   void CreateControls() override;
+  // The bindings of the controls' events, which CreateControls applies
+  // once every control exists, in binding order.
+  static const std::vector<fw::EventBinding>& EventBindings();
   void AddMenuHandlers() override;
 
   // --- control accessors -----------------------------------------------

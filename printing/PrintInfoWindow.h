@@ -21,12 +21,13 @@ class PrintInfoWindow : public fw::Window {
 
   // The declaration of the four controls, in creation order.
   static const std::vector<fw::ControlDecl>& ControlDeclaration();
-  // The bindings of the controls' events, in binding order.
-  static const std::vector<fw::EventBinding>& EventBindings();
 
   // --- build hooks -----------------------------------------------------
   void Layout() override;
   void CreateControls() override;
+  // The bindings of the controls' events, which CreateControls applies
+  // once every control exists, in binding order.
+  static const std::vector<fw::EventBinding>& EventBindings();
   void AddMenuHandlers() override;
 
   // --- control accessors -----------------------------------------------

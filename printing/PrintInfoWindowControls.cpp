@@ -36,12 +36,13 @@ const std::vector<fw::ControlDecl>& PrintInfoWindow::ControlDeclaration() {
 const std::vector<fw::EventBinding>& PrintInfoWindow::EventBindings() {
   using W = PrintInfoWindow;
   static const std::vector<fw::EventBinding> table = {
-      fw::On(u"RecList2"_s, u"Open"_s, &W::RecList2_Open),
-      fw::On(u"RecList2"_s, u"Change"_s, &W::RecList2_Change),
-      fw::On(u"RecList2"_s, u"CompareRows"_s, &W::RecList2_CompareRows),
-      fw::On(u"RecList2"_s, u"SortKey"_s, &W::RecList2_SortKey),
-      fw::On(u"PrintInfo"_s, u"Action"_s, &W::PrintInfo_Action),
-      fw::On(u"PrintCancel"_s, u"Action"_s, &W::PrintCancel_Action),
+      {u"RecList2"_s,
+       {{u"Open"_s, &W::RecList2_Open},
+        {u"Change"_s, &W::RecList2_Change},
+        {u"CompareRows"_s, &W::RecList2_CompareRows},
+        {u"SortKey"_s, &W::RecList2_SortKey}}},
+      {u"PrintInfo"_s, {{u"Action"_s, &W::PrintInfo_Action}}},
+      {u"PrintCancel"_s, {{u"Action"_s, &W::PrintCancel_Action}}},
   };
   return table;
 }

@@ -26,8 +26,6 @@ class SearchWindow : public fw::Window {
 
   // The declaration of the 15 controls, in creation order.
   static const std::vector<fw::ControlDecl>& ControlDeclaration();
-  // The bindings of the controls' events, in binding order.
-  static const std::vector<fw::EventBinding>& EventBindings();
 
   // The search condition: an SQL condition over Aufnahmen without the word
   // WHERE; "" means all recordings.
@@ -39,6 +37,9 @@ class SearchWindow : public fw::Window {
   // --- build hooks -----------------------------------------------------
   void Layout() override;
   void CreateControls() override;
+  // The bindings of the controls' events, which CreateControls applies
+  // once every control exists, in binding order.
+  static const std::vector<fw::EventBinding>& EventBindings();
 
   // --- control accessors -----------------------------------------------
   fw::PushButton& EnterSearch() const { return Ctl<fw::PushButton>("EnterSearch"); }

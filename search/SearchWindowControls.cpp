@@ -71,20 +71,19 @@ const std::vector<ControlDecl>& SearchWindow::ControlDeclaration() {
 const std::vector<fw::EventBinding>& SearchWindow::EventBindings() {
   using S = SearchWindow;
   static const std::vector<fw::EventBinding> table = {
-      fw::On(u"EnterSearch"_s, u"Action"_s, &S::EnterSearch_Action),
-      fw::On(u"SearchBy"_s, u"Change"_s, &S::SearchBy_Change),
-      fw::On(u"SearchFor"_s, u"TextChange"_s, &S::SearchFor_TextChange),
-      fw::On(u"SearchOption"_s, u"Change"_s, &S::SearchOption_Change),
-      fw::On(u"SearchSurr"_s, u"Action"_s, &S::SearchSurr_Action),
-      fw::On(u"SearchCD"_s, u"Action"_s, &S::SearchCD_Action),
-      fw::On(u"Xpert"_s, u"Action"_s, &S::Xpert_Action),
-      fw::On(u"Label3"_s, u"MouseUp"_s, &S::Label3_MouseUp),
-      fw::On(u"Label3"_s, u"MouseDown"_s, &S::Label3_MouseDown),
-      fw::On(u"SearchUnfinished"_s, u"Action"_s, &S::SearchUnfinished_Action),
-      fw::On(u"SearchDateType"_s, u"Change"_s, &S::SearchDateType_Change),
-      fw::On(u"DateOperator"_s, u"MouseDown"_s, &S::DateOperator_MouseDown),
-      fw::On(u"DateOperator"_s, u"MouseUp"_s, &S::DateOperator_MouseUp),
-      fw::On(u"SearchByDate"_s, u"TextChange"_s, &S::SearchByDate_TextChange),
+      {u"EnterSearch"_s, {{u"Action"_s, &S::EnterSearch_Action}}},
+      {u"SearchBy"_s, {{u"Change"_s, &S::SearchBy_Change}}},
+      {u"SearchFor"_s, {{u"TextChange"_s, &S::SearchFor_TextChange}}},
+      {u"SearchOption"_s, {{u"Change"_s, &S::SearchOption_Change}}},
+      {u"SearchSurr"_s, {{u"Action"_s, &S::SearchSurr_Action}}},
+      {u"SearchCD"_s, {{u"Action"_s, &S::SearchCD_Action}}},
+      {u"Xpert"_s, {{u"Action"_s, &S::Xpert_Action}}},
+      {u"Label3"_s, {{u"MouseUp"_s, &S::Label3_MouseUp}, {u"MouseDown"_s, &S::Label3_MouseDown}}},
+      {u"SearchUnfinished"_s, {{u"Action"_s, &S::SearchUnfinished_Action}}},
+      {u"SearchDateType"_s, {{u"Change"_s, &S::SearchDateType_Change}}},
+      {u"DateOperator"_s,
+       {{u"MouseDown"_s, &S::DateOperator_MouseDown}, {u"MouseUp"_s, &S::DateOperator_MouseUp}}},
+      {u"SearchByDate"_s, {{u"TextChange"_s, &S::SearchByDate_TextChange}}},
   };
   return table;
 }

@@ -68,11 +68,13 @@ void* EventSlot(Control& c, const String& name, const std::type_info& type) {
 
 void Window::BindEvents(const std::vector<EventBinding>& table) {
   for (const EventBinding& row : table) {
-    const String where = QStringLiteral("event binding ") + row.control + u'.' + row.event;
     Control* c = ControlByName(row.control);
-    if (!c) throw NilObjectException(where + QStringLiteral(": no control ") + row.control);
-    if (!row.bind(*this, *c)) {
-      throw NilObjectException(where + QStringLiteral(": the control has no such event"));
+    for (const EventHandler& e : row.events) {
+      const String where = QStringLiteral("event binding ") + row.control + u'.' + e.event;
+      if (!c) throw NilObjectException(where + QStringLiteral(": no control ") + row.control);
+      if (!e.bind(*this, *c)) {
+        throw NilObjectException(where + QStringLiteral(": the control has no such event"));
+      }
     }
   }
 }

@@ -51,9 +51,9 @@ class EventBinding : public UiTest {
 TEST_F(EventBinding, RowsCallTheirHandlersWithTheirControl) {
   using W = BoundWindow;
   W::Table() = {
-      fw::On("Button", "Action", &W::Button_Action),
-      fw::On("Field", "TextChange", &W::Field_TextChange),
-      fw::On("Label", "MouseDown", &W::Label_MouseDown),
+      {"Button", {{"Action", &W::Button_Action}}},
+      {"Field", {{"TextChange", &W::Field_TextChange}}},
+      {"Label", {{"MouseDown", &W::Label_MouseDown}}},
   };
   W& w = fw::Window::SharedInstance<W>();
   w.Ctl<fw::PushButton>("Button").Push();
@@ -74,21 +74,25 @@ struct BadRow {
 TEST_F(EventBinding, ARowThatDoesNotFitStopsTheBuildAndNamesTheRow) {
   using W = BoundWindow;
   const BadRow cases[] = {
-      {"misspelt control", fw::On("Buton", "Action", &W::Button_Action),
+      {"misspelt control", fw::EventBinding{"Buton", {{"Action", &W::Button_Action}}},
        "event binding Buton.Action: no control Buton"},
-      {"control of another class", fw::On("Field", "Action", &W::Button_Action),
+      {"control of another class", fw::EventBinding{"Field", {{"Action", &W::Button_Action}}},
        "event binding Field.Action: the control has no such event"},
-      {"event the control lacks", fw::On("Button", "TextChange", &W::Button_Action),
+      {"event the control lacks", fw::EventBinding{"Button", {{"TextChange", &W::Button_Action}}},
        "event binding Button.TextChange: the control has no such event"},
-      {"event of another signature", fw::On("Label", "MouseUp", &W::Label_MouseDown),
+      {"event of another signature", fw::EventBinding{"Label", {{"MouseUp", &W::Label_MouseDown}}},
        "event binding Label.MouseUp: the control has no such event"},
+      {"a row's second event",
+       fw::EventBinding{"Button",
+                        {{"Action", &W::Button_Action}, {"MouseDown", &W::Label_MouseDown}}},
+       "event binding Button.MouseDown: the control has no such event"},
   };
   for (const BadRow& c : cases) {
     SCOPED_TRACE(c.name);
     Log().clear();
     const int destroyed = TestWindow::Destroyed();
     // A good row first: the bad one stops the build all the same.
-    W::Table() = {fw::On("Button", "Action", &W::Button_Action), c.row};
+    W::Table() = {{"Button", {{"Action", &W::Button_Action}}}, c.row};
     try {
       fw::Window::SharedInstance<W>();
       ADD_FAILURE() << "the window was built";
@@ -106,7 +110,7 @@ TEST_F(EventBinding, ARowThatDoesNotFitStopsTheBuildAndNamesTheRow) {
 // that the user reads, the row in it.
 TEST_F(EventBinding, TheUserReadsTheRowInTheErrorMessage) {
   using W = BoundWindow;
-  W::Table() = {fw::On("Field", "LostFocus", &W::Button_Action)};
+  W::Table() = {{"Field", {{"LostFocus", &W::Button_Action}}}};
   fw::Dispatch([] { fw::Window::SharedInstance<W>(); });
   ASSERT_EQ(dialogs.MsgBoxTexts().size(), 1u);
   EXPECT_TRUE(dialogs.MsgBoxTexts()[0].contains("event binding Field.LostFocus"));
