@@ -91,21 +91,21 @@ TEST_F(WindowBuild, DesignGivesTitleContentSizeLimitsAndButtons) {
   menu->SetText("Datei");
   bar.Append(std::move(menu));
   Script().menuBar = &bar;
-  Script().design = {.title = "Aufnahmen",
-                     .width = 800,
-                     .height = 600,
-                     .minWidth = 800,
-                     .minHeight = 480,
-                     .maxWidth = 800,
+  Script().design = {.title = "Fenster",
+                     .width = 640,
+                     .height = 420,
+                     .minWidth = 640,
+                     .minHeight = 300,
+                     .maxWidth = 640,
                      .maxHeight = 32000,
                      .maximizeButton = false};
   fw::Window& w = fw::Window::SharedInstance<WindowA>();
   QWidget* top = w.widget();
-  EXPECT_EQ(top->windowTitle(), "Aufnahmen");
-  EXPECT_EQ(w.Width(), 800);
-  EXPECT_EQ(w.Height(), 600);
-  EXPECT_EQ(top->minimumWidth(), 800);
-  EXPECT_EQ(top->maximumWidth(), 800);
+  EXPECT_EQ(top->windowTitle(), "Fenster");
+  EXPECT_EQ(w.Width(), 640);
+  EXPECT_EQ(w.Height(), 420);
+  EXPECT_EQ(top->minimumWidth(), 640);
+  EXPECT_EQ(top->maximumWidth(), 640);
   EXPECT_FALSE(top->windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(top->windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(top->windowFlags() & Qt::WindowCloseButtonHint);
@@ -113,13 +113,13 @@ TEST_F(WindowBuild, DesignGivesTitleContentSizeLimitsAndButtons) {
   auto* menuBar = top->findChild<QMenuBar*>();
   ASSERT_NE(menuBar, nullptr);
   EXPECT_EQ(menuBar->actions().size(), 1);
-  EXPECT_EQ(top->height(), 600 + menuBar->height());
+  EXPECT_EQ(top->height(), 420 + menuBar->height());
 
   w.SetHeight(100);
-  EXPECT_EQ(w.Height(), 480);
+  EXPECT_EQ(w.Height(), 300);
   w.SetHeight(700);
   EXPECT_EQ(w.Height(), 700);
-  EXPECT_EQ(w.Width(), 800);
+  EXPECT_EQ(w.Width(), 640);
   w.Close();
 }
 
