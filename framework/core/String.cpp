@@ -24,9 +24,16 @@ qsizetype Advance(StringView s, qsizetype from, qsizetype chars) {
 }
 
 // Number of characters in the first `offset` UTF-16 units of s.
+// Every unit counts but the low half of a pair; a pair reaching past
+// `offset` counts once, so offset may fall inside one.
 Integer CharsBefore(StringView s, qsizetype offset) {
-  Integer n = 0;
-  for (qsizetype i = 0; i < offset; ++n) i += IsPairAt(s, i) ? 2 : 1;
+  Integer n = Integer(offset);
+  for (qsizetype i = 1; i < offset; ++i) {
+    if (s[i].isLowSurrogate() && s[i - 1].isHighSurrogate()) {
+      --n;
+      ++i;
+    }
+  }
   return n;
 }
 
