@@ -21,8 +21,11 @@
 #include "framework/FolderItem.h"
 #include "framework/String.h"
 
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct sqlite3;
@@ -75,6 +78,11 @@ class RecordSet {
   // row changed meanwhile (or on another row of a self-join).
   void Update();
   void Close();
+  // Hands the current row and every one after it to `row`, each field as
+  // the UTF-8 bytes of its StringValue (valid during the call only), and
+  // leaves the set at its end: a list takes its rows so, without a string
+  // made per field.
+  void ReadRemainingRows(const std::function<void(std::span<const std::string_view>)>& row);
 
  private:
   friend class SQLiteDatabase;
@@ -91,7 +99,9 @@ class RecordSet {
   void describe(sqlite3_stmt* stmt);
   Cell storeBytes(Cell::Type type, const char* bytes, size_t length);
   const Cell& cell(int column) const;
-  String text(const Cell& c) const;
+  static bool isNonZero(const Cell& c);  // a number, as a boolean
+  // The bytes StringValue decodes; a number's text is made in scratch.
+  std::string_view utf8(const Cell& c, size_t column, std::string& scratch) const;
   bool isEditable();
   int locateRowid() const;
   bool bind(sqlite3_stmt* stmt, int index, const Cell& c);

@@ -29,6 +29,8 @@
 
 namespace fw {
 
+class RecordSet;
+
 class Listbox : public RectControl {
  public:
   Listbox();
@@ -36,6 +38,10 @@ class Listbox : public RectControl {
 
   void AddRow(const String& firstCell = String());
   void AddRow(const std::vector<String>& cells);
+  // A row for the current record of rs and each one after it, field i in
+  // column i - 1 (as StringValue gives it; fields beyond the columns are
+  // dropped); rs is at its end afterwards.
+  void AddRows(RecordSet& rs);
   void DeleteAllRows();
   void RemoveRow(Integer row);
   Integer ListCount() const;

@@ -42,17 +42,11 @@ void MainWindow::UpdateRecList() {
 
 void MainWindow::PopulateListBox(fw::Listbox& list, fw::RecordSet& rs) {
   list.DeleteAllRows();
-  const fw::Integer fields = rs.FieldCount();
-  while (!rs.IsEOF()) {
-    fw::BackgroundTask();
-    list.AddRow(rs.IdxField(1).StringValue());
-    const fw::Integer row = list.LastIndex();
-    list.SetCell(row, 1, App::ConvertDate(rs.IdxField(2).StringValue(), 1));
-    for (fw::Integer i = 3; i <= fields; ++i) {
-      fw::BackgroundTask();
-      list.SetCell(row, i - 1, rs.IdxField(i).StringValue());
-    }
-    rs.MoveNext();
+  // Every record as a row, field i in column i - 1; then the stored dates
+  // in the form the list shows.
+  list.AddRows(rs);
+  for (fw::Integer row = 0; row < list.ListCount(); ++row) {
+    list.SetCell(row, 1, App::ConvertDate(list.Cell(row, 1), 1));
   }
   if (list.ListCount() < list.ScrollPosition()) list.SetScrollPosition(list.ListCount());
   if (SortOnOpen().Value()) ApplyOptionSort(list);

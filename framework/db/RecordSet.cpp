@@ -97,8 +97,35 @@ const RecordSet::Cell& RecordSet::cell(int column) const {
   return cells_[row_ * columns_ + size_t(column)];
 }
 
-String RecordSet::text(const Cell& c) const {
-  return db::TextFromUtf8(text_.data() + c.payload, qsizetype(c.length));
+bool RecordSet::isNonZero(const Cell& c) {
+  return c.type == Cell::kInteger ? c.payload != 0 : std::bit_cast<double>(c.payload) != 0;
+}
+
+std::string_view RecordSet::utf8(const Cell& c, size_t column, std::string& scratch) const {
+  switch (c.type) {
+    case Cell::kNull: return {};
+    case Cell::kInteger:
+    case Cell::kReal:
+      if (boolean_[column]) return isNonZero(c) ? "true" : "false";
+      if (c.type == Cell::kInteger)
+        scratch = std::to_string(c.payload);
+      else
+        scratch = String::number(std::bit_cast<double>(c.payload), 'g', 15).toStdString();
+      return scratch;
+    case Cell::kText:
+    case Cell::kBlob: break;
+  }
+  return std::string_view(text_.data() + c.payload, c.length);
+}
+
+void RecordSet::ReadRemainingRows(
+    const std::function<void(std::span<const std::string_view>)>& row) {
+  std::vector<std::string_view> fields(columns_);
+  std::vector<std::string> scratch(columns_);
+  for (; !IsEOF(); MoveNext()) {
+    for (size_t c = 0; c < columns_; ++c) fields[c] = utf8(cell(int(c)), c, scratch[c]);
+    row(fields);
+  }
 }
 
 bool RecordSet::IsEOF() const { return row_ >= rows_; }
@@ -276,30 +303,24 @@ String DatabaseField::Name() const { return owner_->names_[size_t(column_)]; }
 
 String DatabaseField::StringValue() const {
   const RecordSet::Cell& c = owner_->cell(column_);
-  const bool boolean = owner_->boolean_[size_t(column_)];
-  switch (c.type) {
-    case RecordSet::Cell::kNull: return String();
-    case RecordSet::Cell::kInteger:
-    case RecordSet::Cell::kReal:
-      if (boolean) return BooleanValue() ? QStringLiteral("true") : QStringLiteral("false");
-      if (c.type == RecordSet::Cell::kInteger) return String::number(c.payload);
-      return String::number(std::bit_cast<double>(c.payload), 'g', 15);
-    case RecordSet::Cell::kText:
-    case RecordSet::Cell::kBlob: break;
-  }
-  return owner_->text(c);
+  if (c.type == RecordSet::Cell::kNull) return String();
+  std::string scratch;
+  const std::string_view bytes = owner_->utf8(c, size_t(column_), scratch);
+  return db::TextFromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
 bool DatabaseField::BooleanValue() const {
   const RecordSet::Cell& c = owner_->cell(column_);
   switch (c.type) {
     case RecordSet::Cell::kNull: return false;
-    case RecordSet::Cell::kInteger: return c.payload != 0;
-    case RecordSet::Cell::kReal: return std::bit_cast<double>(c.payload) != 0;
+    case RecordSet::Cell::kInteger:
+    case RecordSet::Cell::kReal: return RecordSet::isNonZero(c);
     case RecordSet::Cell::kText:
     case RecordSet::Cell::kBlob: break;
   }
-  const String text = owner_->text(c);
+  std::string scratch;
+  const std::string_view bytes = owner_->utf8(c, size_t(column_), scratch);
+  const String text = db::TextFromUtf8(bytes.data(), qsizetype(bytes.size()));
   if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
   bool isNumber = false;
   const double number = text.toDouble(&isNumber);

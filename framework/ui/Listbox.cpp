@@ -1,6 +1,7 @@
 #include "framework/Listbox.h"
 
 #include "framework/Application.h"
+#include "framework/Database.h"
 #include "framework/ui/ListboxColumns.h"
 #include "framework/ui/ListboxModel.h"
 #include "framework/ui/ListboxSort.h"
@@ -227,6 +228,13 @@ void Listbox::AddRow(const String& firstCell) {
 void Listbox::AddRow(const std::vector<String>& cells) {
   d->model.addRow(cells);
   d->rowAdded();
+}
+
+void Listbox::AddRows(RecordSet& rs) {
+  const Integer before = d->model.count();
+  rs.ReadRemainingRows(
+      [this](std::span<const std::string_view> fields) { d->model.addRow(fields); });
+  if (d->model.count() > before) d->rowAdded();
 }
 
 void Listbox::DeleteAllRows() {

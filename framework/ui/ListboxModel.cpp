@@ -1,12 +1,19 @@
 #include "framework/ui/ListboxModel.h"
 
+#include "framework/db/Statement.h"
+
 #include <algorithm>
+#include <limits>
+#include <stdexcept>
 
 namespace fw::ui {
-
 namespace {
-const QString kEmpty;
+
+std::string_view View(const QByteArray& utf8) {
+  return std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()));
 }
+
+}  // namespace
 
 int ListboxModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : shown_;
@@ -37,10 +44,16 @@ void ListboxModel::setColumns(int n) {
   n = std::max(n, 1);
   if (n == columns_) return;
   commit();
-  std::vector<QString> restrided(static_cast<size_t>(rows_) * n);
+  std::vector<Span> restrided(static_cast<size_t>(rows_) * n);
   const int kept = std::min(n, columns_);
   for (int r = 0; r < rows_; ++r) {
-    for (int c = 0; c < kept; ++c) restrided[r * n + c] = std::move(cells_[r * columns_ + c]);
+    for (int c = 0; c < columns_; ++c) {
+      const Span& span = cells_[static_cast<size_t>(r) * columns_ + c];
+      if (c < kept)
+        restrided[static_cast<size_t>(r) * n + c] = span;
+      else
+        dropBytes(span);
+    }
   }
   const bool inserting = n > columns_;
   if (inserting)
@@ -53,6 +66,7 @@ void ListboxModel::setColumns(int n) {
     endInsertColumns();
   else
     endRemoveColumns();
+  compactIfWasteful();
 }
 
 QString ListboxModel::heading(int column) const {
@@ -68,27 +82,78 @@ void ListboxModel::setHeading(int column, const QString& text) {
   if (column < columns_) emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
+ListboxModel::Span ListboxModel::store(std::string_view utf8) {
+  if (bytes_.size() + utf8.size() > std::numeric_limits<std::uint32_t>::max()) {
+    throw std::length_error("a list holds at most 4 GiB of cell text");
+  }
+  const Span span{static_cast<std::uint32_t>(bytes_.size()),
+                  static_cast<std::uint32_t>(utf8.size())};
+  bytes_.append(utf8);
+  return span;
+}
+
+void ListboxModel::dropBytes(const Span& span) { unusedBytes_ += span.length; }
+
+void ListboxModel::compactIfWasteful() {
+  // Cells set again and again would otherwise grow the buffer without end.
+  if (unusedBytes_ < 65536 || unusedBytes_ < bytes_.size() / 2) return;
+  std::string kept;
+  kept.reserve(bytes_.size() - unusedBytes_);
+  for (Span& span : cells_) {
+    const auto offset = static_cast<std::uint32_t>(kept.size());
+    kept.append(bytes_, span.offset, span.length);
+    span.offset = offset;
+  }
+  bytes_.swap(kept);
+  unusedBytes_ = 0;
+}
+
 void ListboxModel::addRow(const QString& firstCell) {
+  const QByteArray utf8 = firstCell.toUtf8();
   cells_.resize(cells_.size() + columns_);
-  cells_[static_cast<size_t>(rows_) * columns_] = firstCell;
+  cells_[static_cast<size_t>(rows_) * columns_] = store(View(utf8));
   ++rows_;
 }
 
 void ListboxModel::addRow(const std::vector<QString>& cells) {
   const size_t start = cells_.size();
   cells_.resize(start + columns_);
-  std::copy_n(cells.begin(), std::min<size_t>(cells.size(), columns_), cells_.begin() + start);
+  const size_t given = std::min<size_t>(cells.size(), columns_);
+  for (size_t c = 0; c < given; ++c) {
+    cells_[start + c] = store(View(cells[c].toUtf8()));
+  }
   ++rows_;
 }
 
-const QString& ListboxModel::cell(int row, int column) const {
-  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return kEmpty;
-  return cells_[static_cast<size_t>(row) * columns_ + column];
+void ListboxModel::addRow(std::span<const std::string_view> utf8Cells) {
+  const size_t start = cells_.size();
+  cells_.resize(start + columns_);
+  const size_t given = std::min<size_t>(utf8Cells.size(), columns_);
+  for (size_t c = 0; c < given; ++c) cells_[start + c] = store(utf8Cells[c]);
+  ++rows_;
+}
+
+QString ListboxModel::cell(int row, int column) const {
+  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return QString();
+  const Span& span = cells_[static_cast<size_t>(row) * columns_ + column];
+  if (span.length == 0) return QString();
+  return db::TextFromUtf8(bytes_.data() + span.offset, span.length);
 }
 
 void ListboxModel::setCell(int row, int column, const QString& text) {
   if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return;
-  cells_[static_cast<size_t>(row) * columns_ + column] = text;
+  Span& span = cells_[static_cast<size_t>(row) * columns_ + column];
+  const QByteArray utf8 = text.toUtf8();
+  if (static_cast<size_t>(utf8.size()) <= span.length) {
+    // In place: a shown date is as long as the stored one it replaces.
+    std::copy(utf8.begin(), utf8.end(), bytes_.begin() + span.offset);
+    unusedBytes_ += span.length - utf8.size();
+    span.length = static_cast<std::uint32_t>(utf8.size());
+  } else {
+    dropBytes(span);
+    span = store(View(utf8));
+    compactIfWasteful();
+  }
   // Rows the view does not know yet are announced by commit().
   if (!resetPending_ && row < shown_) {
     const QModelIndex i = index(row, column);
@@ -98,6 +163,8 @@ void ListboxModel::setCell(int row, int column, const QString& text) {
 
 void ListboxModel::clear() {
   cells_.clear();
+  bytes_.clear();
+  unusedBytes_ = 0;
   rows_ = 0;
   resetPending_ = true;
 }
@@ -106,9 +173,11 @@ void ListboxModel::removeRow(int row) {
   commit();
   beginRemoveRows(QModelIndex(), row, row);
   const auto first = cells_.begin() + static_cast<ptrdiff_t>(row) * columns_;
+  std::for_each(first, first + columns_, [this](const Span& span) { dropBytes(span); });
   cells_.erase(first, first + columns_);
   shown_ = --rows_;
   endRemoveRows();
+  compactIfWasteful();
 }
 
 void ListboxModel::commit() {
@@ -131,11 +200,10 @@ std::vector<int> ListboxModel::reorder(const std::vector<int>& order) {
   for (int k = 0; k < n; ++k) newIndex[order[k]] = k;
 
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  std::vector<QString> sorted(cells_.size());
+  std::vector<Span> sorted(cells_.size());
   for (int k = 0; k < n; ++k) {
-    std::move(cells_.begin() + static_cast<ptrdiff_t>(order[k]) * columns_,
-              cells_.begin() + static_cast<ptrdiff_t>(order[k] + 1) * columns_,
-              sorted.begin() + static_cast<ptrdiff_t>(k) * columns_);
+    std::copy_n(cells_.begin() + static_cast<ptrdiff_t>(order[k]) * columns_, columns_,
+                sorted.begin() + static_cast<ptrdiff_t>(k) * columns_);
   }
   cells_.swap(sorted);
   const QModelIndexList from = persistentIndexList();

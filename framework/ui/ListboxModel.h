@@ -5,10 +5,19 @@
 // one. The model keeps telling the view the row count it last committed, and
 // commit() announces everything at once: one reset after clear(), or one
 // insertion when rows were only appended.
+//
+// Cells are kept as the database delivers them, UTF-8 bytes in one buffer
+// with an offset and length per cell; a cell's string is made only when it
+// is shown, read or sorted. A hundred thousand rows of seven cells would
+// otherwise be 700,000 strings made, copied and freed on every refill.
 
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace fw::ui {
@@ -28,9 +37,10 @@ class ListboxModel : public QAbstractTableModel {
   void setHeading(int column, const QString& text);
 
   void addRow(const QString& firstCell);
-  void addRow(const std::vector<QString>& cells);  // extra cells are dropped
-  // Empty for a row or column out of range; never copies.
-  const QString& cell(int row, int column) const;
+  void addRow(const std::vector<QString>& cells);            // extra cells are dropped
+  void addRow(std::span<const std::string_view> utf8Cells);  // likewise
+  // Empty for a row or column out of range.
+  QString cell(int row, int column) const;
   void setCell(int row, int column, const QString& text);
   void clear();
   void removeRow(int row);  // commits first; row must be in range
@@ -45,9 +55,18 @@ class ListboxModel : public QAbstractTableModel {
   std::vector<int> reorder(const std::vector<int>& order);
 
  private:
-  // Row after row, columns_ cells each: one block for all, so a sort that
-  // reads cells at random does not chase a pointer per row.
-  std::vector<QString> cells_;
+  struct Span {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+  };
+  Span store(std::string_view utf8);
+  void dropBytes(const Span& span);
+  void compactIfWasteful();
+
+  // Row after row, columns_ cells each; a sort moves only these.
+  std::vector<Span> cells_;
+  std::string bytes_;
+  size_t unusedBytes_ = 0;  // of cells changed or removed since
   int rows_ = 0;
   std::vector<QString> headings_;
   int columns_ = 1;

@@ -211,6 +211,56 @@ TEST_F(RecordingsTest, UpperKeepsNullAndNumbers) {
   EXPECT_EQ(scalar(QStringLiteral("SELECT upper(12)")), QStringLiteral("12"));
 }
 
+// Plain ASCII takes a shorter way: only a to z change, the characters
+// around them in the code table stay.
+TEST_F(RecordingsTest, UpperOfAsciiChangesOnlyTheLetters) {
+  EXPECT_EQ(scalar(QStringLiteral("SELECT upper('az AZ 09 @[`{~ mix3D')")),
+            QStringLiteral("AZ AZ 09 @[`{~ MIX3D"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT upper('') = ''")), QStringLiteral("1"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT upper('ab') || upper('cü')")), QStringLiteral("ABCÜ"));
+}
+
+// Every field as the bytes of its StringValue, from the current row on.
+TEST_F(RecordingsTest, RemainingRowsReadAsTheirStringValues) {
+  db_.SQLExecute(QStringLiteral("CREATE TABLE Werte (n INTEGER PRIMARY KEY, v, b boolean)"));
+  ASSERT_FALSE(db_.Error());
+  const char* const values[] = {
+      "42, 1",          "-7, 0",      "1.5, 2.5",   "1e300, 0.0",   "NULL, NULL",
+      "'Köln', 'true'", "'', 'nein'", "x'4142', 3", "'日本 €', -1",
+  };
+  for (const char* v : values) {
+    db_.SQLExecute(QStringLiteral("INSERT INTO Werte (v, b) VALUES (") + String::fromUtf8(v) +
+                   QStringLiteral(")"));
+    ASSERT_FALSE(db_.Error()) << v;
+  }
+  const String sql = QStringLiteral("SELECT n, v, b FROM Werte ORDER BY n");
+  std::vector<String> expected;
+  auto byField = db_.SQLSelect(sql);
+  ASSERT_NE(byField, nullptr);
+  byField->MoveNext();  // the handing over starts at the current row
+  for (; !byField->IsEOF(); byField->MoveNext()) {
+    for (Integer i = 1; i <= 3; ++i) expected.push_back(byField->IdxField(i).StringValue());
+  }
+
+  auto rows = db_.SQLSelect(sql);
+  ASSERT_NE(rows, nullptr);
+  rows->MoveNext();
+  std::vector<String> handed;
+  rows->ReadRemainingRows([&](std::span<const std::string_view> fields) {
+    ASSERT_EQ(fields.size(), 3u);
+    for (std::string_view f : fields) {
+      handed.push_back(String::fromUtf8(f.data(), qsizetype(f.size())));
+    }
+  });
+  EXPECT_EQ(handed, expected);
+  ASSERT_EQ(handed.size(), 3 * (std::size(values) - 1));
+  EXPECT_EQ(handed[1], QStringLiteral("-7"));
+  EXPECT_EQ(handed[2], QStringLiteral("false"));
+  EXPECT_EQ(handed[5], QStringLiteral("true"));  // 2.5 in a boolean column
+  EXPECT_EQ(handed[10], String());               // NULL
+  EXPECT_TRUE(rows->IsEOF());
+}
+
 // A text that starts with U+FEFF (a line of an imported file may) keeps it:
 // it is a character of the value, not a byte-order mark to drop.
 TEST_F(RecordingsTest, ATextStartingWithFeffReadsBackWhole) {
