@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <limits>
 
 namespace fw {
@@ -66,7 +67,12 @@ StringView Mid(StringView s, Integer start, Integer n) {
   return s.mid(begin, Advance(s, begin, n) - begin);
 }
 
-Integer Len(StringView s) { return CharsBefore(s, s.size()); }
+Integer Len(StringView s) {
+  // Most texts hold no surrogate at all: a scan that the compiler can widen.
+  const bool plain =
+      std::none_of(s.begin(), s.end(), [](QChar c) { return (c.unicode() & 0xF800) == 0xD800; });
+  return plain ? Integer(s.size()) : CharsBefore(s, s.size());
+}
 
 String Left(const String& s, Integer n) { return Left(StringView(s), n).toString(); }
 String Right(const String& s, Integer n) { return Right(StringView(s), n).toString(); }
