@@ -6,6 +6,8 @@
 #include <QCollatorSortKey>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <numeric>
 #include <optional>
 #include <utility>
@@ -13,18 +15,38 @@
 namespace fw::ui {
 namespace {
 
-// Every row's key, or nothing when a row has none.
-std::optional<std::vector<std::pair<long long, int>>> KeyedRows(int n, int column,
-                                                                const RowKey& key) {
+using KeyedRow = std::pair<std::uint64_t, int>;
+
+// Every row's key as an unsigned number in the order wanted (the sign bit
+// flipped, and all bits for a descending order), or nothing when a row has
+// none.
+std::optional<std::vector<KeyedRow>> KeyedRows(int n, int column, bool descending,
+                                               const RowKey& key) {
   if (!key) return std::nullopt;
-  std::vector<std::pair<long long, int>> keyed;
+  std::vector<KeyedRow> keyed;
   keyed.reserve(n);
   for (int row = 0; row < n; ++row) {
     const std::optional<long long> k = key(row, column);
     if (!k) return std::nullopt;
-    keyed.emplace_back(*k, row);
+    const std::uint64_t ordered = static_cast<std::uint64_t>(*k) ^ (std::uint64_t{1} << 63);
+    keyed.emplace_back(descending ? ~ordered : ordered, row);
   }
   return keyed;
+}
+
+// A radix sort, a byte at a time from the lowest: stable, so rows with
+// equal keys keep their old order, and a pass whose byte is the same in
+// every key is skipped.
+void SortByKey(std::vector<KeyedRow>& rows) {
+  std::vector<KeyedRow> buffer(rows.size());
+  for (int shift = 0; shift < 64; shift += 8) {
+    std::array<size_t, 257> start{};
+    for (const KeyedRow& r : rows) ++start[((r.first >> shift) & 0xFF) + 1];
+    if (std::find(start.begin(), start.end(), rows.size()) != start.end()) continue;
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    for (const KeyedRow& r : rows) buffer[start[(r.first >> shift) & 0xFF]++] = r;
+    rows.swap(buffer);
+  }
 }
 
 }  // namespace
@@ -35,12 +57,8 @@ std::vector<int> SortedOrder(const ListboxModel& model, int column, bool descend
   const int n = model.count();
   std::vector<int> order(n);
 
-  if (auto keyed = KeyedRows(n, column, rowKey)) {
-    // Ties go by the old row number, which makes a plain sort stable.
-    std::sort(keyed->begin(), keyed->end(), [descending](const auto& a, const auto& b) {
-      if (a.first != b.first) return descending ? a.first > b.first : a.first < b.first;
-      return a.second < b.second;
-    });
+  if (auto keyed = KeyedRows(n, column, descending, rowKey)) {
+    SortByKey(*keyed);
     for (int i = 0; i < n; ++i) order[i] = (*keyed)[i].second;
     return order;
   }

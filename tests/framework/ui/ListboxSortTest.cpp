@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
 namespace fw::test {
 namespace {
 
@@ -181,6 +185,45 @@ TEST(ListboxSortKey, OrdersByTheKeysAskedOncePerRowAndStably) {
     EXPECT_EQ(k.f.Column(1), c.expected) << c.what;
     EXPECT_EQ(k.asked, 5) << c.what;
     EXPECT_EQ(k.compared, 0) << c.what;
+  }
+}
+
+// Many keys over the whole range, each byte of them varying, with ties:
+// the same order as a stable sort of the keys, both ways.
+TEST(ListboxSortKey, ManyKeysOrderAsAStableSortWould) {
+  std::vector<long long> keys = {std::numeric_limits<long long>::min(),
+                                 std::numeric_limits<long long>::max(),
+                                 -1,
+                                 0,
+                                 1,
+                                 255,
+                                 256};
+  unsigned long long state = 12345;
+  for (int i = 0; i < 3000; ++i) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    const int width = 8 * (1 + static_cast<int>(state % 8));  // 8 to 64 bits
+    const long long k = static_cast<long long>(state >> (64 - width)) - (i % 3 ? 0 : 1000);
+    keys.push_back(i % 10 == 0 ? keys[state % keys.size()] : k);  // ties too
+  }
+  for (const int direction : {1, -1}) {
+    KeyedList k;
+    Cells cells;
+    for (long long key : keys) cells.push_back(QString::number(key));
+    Cells names;
+    for (size_t i = 0; i < keys.size(); ++i) names.push_back(QString::number(i));
+    Put(k.f.list, cells, names);
+    k.f.list.SetSortedColumn(0);
+    k.f.list.SetColumnSortDirection(0, direction);
+    k.f.list.Sort();
+
+    std::vector<size_t> expected(keys.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    std::stable_sort(expected.begin(), expected.end(), [&](size_t a, size_t b) {
+      return direction > 0 ? keys[a] < keys[b] : keys[a] > keys[b];
+    });
+    Cells expectedNames;
+    for (size_t i : expected) expectedNames.push_back(QString::number(i));
+    EXPECT_EQ(k.f.Column(1), expectedNames) << direction;
   }
 }
 
