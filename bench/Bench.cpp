@@ -156,6 +156,7 @@ int main(int argc, char** argv) {
                                  "Redaktion", "Prod.Nr.",           "Ort"};
   // Each re-sort starts from the order of another column, as a click on a
   // heading does.
+  const fw::Integer sortOption = mw.SortOption().ListIndex();
   const auto sortBy = [&](fw::Integer column) {
     mw.SortOption().SetListIndex(column);
     mw.ApplyOptionSort(list);
@@ -168,6 +169,8 @@ int main(int argc, char** argv) {
     }
     Line(qPrintable(u"re-sort by "_s + QString::fromUtf8(columns[c])), best);
   }
+  // The searches refill in the option's order, as the program starts.
+  sortBy(sortOption);
 
   const double bare = BareQuery(file, mw.sql);
   Line("bare query, sqlite3 shell (floor)", bare);
