@@ -46,6 +46,7 @@ void MainWindow::PopulateListBox(fw::Listbox& list, fw::RecordSet& rs) {
   // in the form the list shows.
   list.AddRows(rs);
   for (fw::Integer row = 0; row < list.ListCount(); ++row) {
+    fw::BackgroundTask();
     list.SetCell(row, 1, App::ConvertDate(list.Cell(row, 1), 1));
   }
   if (list.ListCount() < list.ScrollPosition()) list.SetScrollPosition(list.ListCount());
