@@ -5,18 +5,14 @@
 # one without (the message box that the missing catalogue brings, the About
 # window) shows the program's name "Klangbuch", not the binary's "klangbuch".
 set -euo pipefail
-binary=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/app" "$work/home"
-cp "$binary" "$work/app/klangbuch"  # no recordings.rsd: the program says so first
+source "$(dirname "$0")/real_binary.sh"
+prepare_work "$1"  # no recordings.rsd: the program says so first
 
 cat > "$work/session.sh" <<'INNER'
 #!/usr/bin/env bash
 set -u
-app=$1
-HOME=$2 XDG_CONFIG_HOME= QT_QPA_PLATFORM=xcb "$app" &
-pid=$!
+source "$3"
+start_program "$1" "$2"
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -89,18 +85,10 @@ if titles | grep -v -x -e 'Aufnahmen' -e 'Suchen' -e 'Vollinfo Drucken' -e 'Klan
 fi
 
 xdotool key --window "$main" ctrl+q 2>/dev/null  # the window may go before the key is up
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "Ctrl+Q did not end the program"; kill "$pid"; exit 1
-fi
-wait "$pid"
+await_end "Ctrl+Q"
 status=$?
 [[ $failed -eq 0 ]] || exit 1
 echo "exit status $status"
 exit "$status"
 INNER
-chmod +x "$work/session.sh"
-xvfb-run -a -s "-screen 0 1024x768x24" "$work/session.sh" "$work/app/klangbuch" "$work/home"
+run_session
