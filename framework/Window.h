@@ -4,8 +4,8 @@
 //   2. Layout          design values, menu bar
 //   3. CreateControls  for each declared control, in order: create, add
 //                      under its name, apply every design value (parent and
-//                      tab page included), then BindControlEvents; then the
-//                      window's binding table (BindEvents)
+//                      tab page included); then the window's binding table
+//                      (BindEvents)
 //   4. AddMenuHandlers
 //   5. the controls' Open events, in creation order, once all exist
 //   6. Event_Open
@@ -75,7 +75,6 @@ class Window {
   // --- the build hooks -------------------------------------------------
   virtual void Layout() {}
   virtual void CreateControls() {}
-  virtual void BindControlEvents(Control& /*control*/) {}
   virtual void AddMenuHandlers() {}
 
   // --- window events ---------------------------------------------------

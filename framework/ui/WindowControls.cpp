@@ -170,7 +170,6 @@ void Window::CreateControlsFrom(const std::vector<ControlDecl>& table) {
     c.window_ = this;
     controls_.push_back(std::move(made));
     Place(c, decl);
-    BindControlEvents(c);
   }
   PlaceControls();
   ApplyTabOrder();

@@ -55,10 +55,12 @@ class TestWindow : public fw::Window {
   void CreateControls() override {
     Note(QStringLiteral("CreateControls"));
     CreateControlsFrom(Script().controls);
-  }
-  void BindControlEvents(fw::Control& c) override {
-    Note(QStringLiteral("Bind ") + c.Name());
-    if (Script().bind) Script().bind(*this, c);
+    // Each control's events, in declaration order, once all exist.
+    for (const fw::ControlDecl& decl : Script().controls) {
+      fw::Control& c = *ControlByNameIndex(decl.name, decl.index);
+      Note(QStringLiteral("Bind ") + c.Name());
+      if (Script().bind) Script().bind(*this, c);
+    }
   }
   void AddMenuHandlers() override {
     Note(QStringLiteral("AddMenuHandlers"));
