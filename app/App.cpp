@@ -22,8 +22,9 @@ namespace {
 // year (four digits), month and day (two each).
 std::optional<fw::Date> ExactDate(const String& s, fw::StringView shape, fw::Integer yearAt,
                                   fw::Integer monthAt, fw::Integer dayAt) {
-  if (fw::Len(s) != fw::Len(shape)) return std::nullopt;
-  for (fw::Integer i = 0; i < fw::Len(s); ++i) {
+  const fw::Integer length = fw::Len(s);  // counted once, not for every character
+  if (length != fw::Len(shape)) return std::nullopt;
+  for (fw::Integer i = 0; i < length; ++i) {
     const bool fits = shape[i] == u'd' ? (s[i] >= u'0' && s[i] <= u'9') : s[i] == shape[i];
     if (!fits) return std::nullopt;
   }
