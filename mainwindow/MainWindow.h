@@ -185,6 +185,9 @@ class MainWindow : public fw::Window {
 
   fw::Integer DefTon = 0;
   fw::Integer DefSys = 2;
+  // The preferences file opened but could not be read to its end: nothing
+  // of it was applied, and the close does not replace it.
+  bool prefsFileUnread = false;
   bool FalseDate = false;
   bool lastsort = false;
   // The ID of the list row whose record the form took over last, none

@@ -11,6 +11,8 @@
 #include "framework/Runtime.h"
 #include "framework/TextStreams.h"
 
+#include <vector>
+
 using namespace fw::literals;
 using fw::String;
 
@@ -59,8 +61,11 @@ String MainWindow::PrefsText() const {
 }
 
 // The whole text goes through the atomic stream, so a failure anywhere
-// leaves the previous file as it was.
+// leaves the previous file as it was. A file that could not be read to its
+// end is left alone: it is worth more than this run's option changes, and
+// the next start reads it again.
 void MainWindow::WritePrefs() {
+  if (prefsFileUnread) return;
   const String text = PrefsText();
   std::unique_ptr<fw::TextOutputStream> out = fw::TextOutputStream::Create(PrefsFile());
   bool written = false;
@@ -74,17 +79,26 @@ void MainWindow::WritePrefs() {
   }
 }
 
+// Every line is read before any takes effect: a read that fails part-way
+// counts as a file that cannot be opened, and the design values stay, with
+// no half-read line applied.
 void MainWindow::ReadPrefs() {
   const fw::FolderItem f = PrefsFile();
   if (!f.Exists()) return;
   std::unique_ptr<fw::TextInputStream> in = fw::TextInputStream::Open(f);
   if (!in) return;
+  std::vector<String> lines;
   while (!in->IsEOF()) {
     fw::BackgroundTask();
-    const String line = in->ReadLine();
+    lines.push_back(in->ReadLine());
+  }
+  prefsFileUnread = in->ReadFailed();
+  in->Close();
+  if (prefsFileUnread) return;
+  for (const String& line : lines) {
+    fw::BackgroundTask();
     if (!line.isEmpty()) ApplyPrefsLine(line);
   }
-  in->Close();
 }
 
 // The last field of a list line is the index; the entries lie between the

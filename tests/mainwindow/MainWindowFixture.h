@@ -34,5 +34,6 @@ class MainWindowTestAccess {
   static fw::Integer FindSystem(MainWindow& w, const fw::String& s) { return w.FindSystem(s); }
   static void ReadPrefs(MainWindow& w) { w.ReadPrefs(); }
   static void WritePrefs(MainWindow& w) { w.WritePrefs(); }
+  static fw::String PrefsText(const MainWindow& w) { return w.PrefsText(); }
   static void UpdateData(MainWindow& w) { w.UpdateData(); }
 };
