@@ -23,6 +23,22 @@ namespace fw {
 
 class Window;
 
+// The window whose bound handler runs, for as long as it runs (the innermost
+// one when handlers nest): what a handler sets, a menu item's enabling,
+// belongs to its own window, whichever window is in front meanwhile.
+class RunningHandler {
+ public:
+  explicit RunningHandler(const Window& window);
+  ~RunningHandler();
+  RunningHandler(const RunningHandler&) = delete;
+  RunningHandler& operator=(const RunningHandler&) = delete;
+  // nullptr outside every bound handler.
+  static const Window* WindowOf();
+
+ private:
+  const Window* outer_;
+};
+
 // The event `name` of `control` when it has one of type `type` (one of the
 // std::function members of Controls.h and Listbox.h), else nullptr.
 void* EventSlot(Control& control, const String& name, const std::type_info& type);
@@ -56,7 +72,10 @@ class EventHandler {
       auto* slot = me ? static_cast<Slot*>(EventSlot(c, event, typeid(Slot))) : nullptr;
       if (!slot) return false;
       W& w = dynamic_cast<W&>(window);
-      *slot = [&w, me, call](Args... args) -> R { return call(w, *me, args...); };
+      *slot = [&w, me, call](Args... args) -> R {
+        const RunningHandler running(w);
+        return call(w, *me, args...);
+      };
       return true;
     };
   }

@@ -59,6 +59,18 @@ const std::vector<Event>& Events() {
 
 }  // namespace
 
+namespace {
+const Window* runningHandlerWindow = nullptr;
+}  // namespace
+
+RunningHandler::RunningHandler(const Window& window) : outer_(runningHandlerWindow) {
+  runningHandlerWindow = &window;
+}
+
+RunningHandler::~RunningHandler() { runningHandlerWindow = outer_; }
+
+const Window* RunningHandler::WindowOf() { return runningHandlerWindow; }
+
 void* EventSlot(Control& c, const String& name, const std::type_info& type) {
   for (const Event& e : Events()) {
     if (name == e.name && *e.type == type) return e.find(c);

@@ -1,6 +1,7 @@
 #include "framework/ui/MenuEnabling.h"
 
 #include "framework/Application.h"
+#include "framework/EventBinding.h"
 #include "framework/Window.h"
 #include "framework/ui/DesignText.h"
 #include "framework/ui/EventGate.h"
@@ -171,7 +172,12 @@ void MenuEnabling::Trigger(MenuItem& item) {
 void MenuEnabling::RecordExplicit(MenuItem& item) {
   item.hasExplicit_ = true;
   item.explicitValue_ = item.enabled_;
+  // The window being built, else the one whose handler runs (a search
+  // window's "Finden" refills the main window's list, whose Change handler
+  // sets the main window's items), else the front one.
   const Window* owner = ui::WindowBeingBuilt();
+  if (!owner) owner = RunningHandler::WindowOf();
+  if (owner && owner->IsClosed()) owner = nullptr;  // forgotten already
   item.explicitOwner_ = owner ? owner : Window::FrontWindow();
   explicitItems.insert(&item);
 }

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include <functional>
@@ -127,6 +128,35 @@ TEST_F(SearchInteraction, AnEmptyConditionDisablesAlleAndShowsEveryRecording) {
     EXPECT_EQ(ListedIds(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_FALSE(w.IsVisible());
   }
+}
+
+// "Finden" refills the main window's list without a selection while the
+// search window is in front; the list's own handler then disables
+// "Duplizieren", and that holds once the main window is in front again:
+// Ctrl+D there leaves the emptied form as it is.
+TEST_F(SearchInteraction, ARefillWithoutASelectionLeavesDuplizierenDisabledInTheMainWindow) {
+  SearchWindow& w = Shown();
+  main->RecList().SetListIndex(0);
+  ASSERT_TRUE(MenuBar1::Item(u"EditDuplicate"_s).Enabled());
+  Set(w, {});
+  QTest::keyClick(w.SearchFor().widget(), Qt::Key_Return);
+  ASSERT_FALSE(w.IsVisible());
+  ASSERT_EQ(main->RecList().ListIndex(), -1);
+
+  main->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main->widget()));
+  Settle();
+  ASSERT_EQ(fw::Window::FrontWindow(), main);
+  emit MenuBar1::Item(u"EditMenu"_s).action()->menu()->aboutToShow();
+  EXPECT_FALSE(MenuBar1::Item(u"EditDuplicate"_s).Enabled());
+  EXPECT_FALSE(MenuBar1::Item(u"EditDuplicate"_s).action()->isEnabled());
+
+  QTest::keyClick(main->RecList().widget(), Qt::Key_D, Qt::ControlModifier);
+  Settle();
+  EXPECT_FALSE(main->RecGroupBox().Enabled());
+  EXPECT_EQ(main->AufnDatum().Text(), u""_s);
+  EXPECT_NE(main->UpdateBtn().Caption(), u"Sichern"_s);
+  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 // While the expert part is open every change rebuilds `filter` at once, so
