@@ -37,11 +37,18 @@ wait_for() {
   shift
   until "$@"; do
     if ((SECONDS >= end)); then
-      echo "gave up after ${deadline_seconds} s waiting for $what" >&2
+      echo "gave up after ${deadline_seconds} s waiting for $what$(gone)" >&2
       return 1
     fi
     sleep 0.1
   done
+}
+
+# What has ended that should not have, for a message.
+gone() {
+  [[ -n ${pid:-} ]] && ! kill -0 "$pid" 2>/dev/null && echo -n "; the program has ended"
+  [[ -n ${server:-} ]] && ! kill -0 "$server" 2>/dev/null && echo -n "; the X server has ended"
+  true
 }
 
 has_line() { [[ -s $1 && $(tail -c 1 "$1") == "" ]]; }
