@@ -6,6 +6,7 @@
 
 #include "about/VersionText.h"
 #include "framework/Menu.h"
+#include "support/Waits.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -70,7 +71,7 @@ TEST_F(AboutInstance, EnablesCloseAndAboutWhileInFront) {
 TEST_F(AboutInstance, CtrlWClosesTheAboutWindowAndLeavesTheMainWindowOpen) {
   AboutWindow& w = OpenAbout();
   w.widget()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
+  ASSERT_TRUE(klangbuch_test::WaitUntilActive(w.widget()));
   QTest::keyClick(w.widget(), Qt::Key_W, Qt::ControlModifier);
   QCoreApplication::processEvents();
   EXPECT_EQ(fw::Window::FindOpen(typeid(AboutWindow)), nullptr);

@@ -9,6 +9,7 @@
 #include "about/AboutWindow.h"
 #include "printing/PrintInfoWindow.h"
 #include "search/SearchWindow.h"
+#include "support/Waits.h"
 
 #include <QApplication>
 #include <QTest>
@@ -116,7 +117,7 @@ TEST_P(TabOrder, TabAndShiftTabVisitExactlyTheDeclaredStopsInTheirOrder) {
   OpenMainWindow();
   fw::Window& w = GetParam().open();
   w.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
+  ASSERT_TRUE(klangbuch_test::WaitUntilActive(w.widget()));
   const QStringList expected = DeclaredStops(w, GetParam().declaration());
 
   if (expected.isEmpty()) {

@@ -1,5 +1,5 @@
-// An import killed from outside in the middle: afterwards the file holds
-// either none of its lines or all of them, and the database is sound.
+// An import killed in the middle: afterwards the file holds either none of
+// its lines or all of them, and the database is sound.
 #include "exchange/Import.h"
 
 #include "app/App.h"
@@ -12,22 +12,36 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
 
 namespace {
 
 constexpr int kLines = 200000;
+// The helper dies once its database has grown this far in the import:
+// uncommitted pages have then spilled from the engine's cache into the file
+// itself, so only the rollback journal can mend it.
+constexpr rlim_t kGrowthBeforeKill = 1024 * 1024;
 constexpr char kDatabaseVariable[] = "KLANGBUCH_KILLED_IMPORT_DB";
 constexpr char kFileVariable[] = "KLANGBUCH_KILLED_IMPORT_FILE";
+
+// Its own file size limit kills the process at the write that would pass
+// it, wherever the import is then, as a kill from outside would; without a
+// core file.
+void DieOnceFilesPass(rlim_t bytes) {
+  std::signal(SIGXFSZ, SIG_DFL);
+  rlimit size{bytes, bytes}, core{0, 0};
+  if (setrlimit(RLIMIT_CORE, &core) != 0 || setrlimit(RLIMIT_FSIZE, &size) != 0) std::_Exit(4);
+}
 
 // Started as the test's helper process (the variables set), the test
 // program imports the file and ends here, before any test runs.
 [[maybe_unused]] const int kHelperRun = [] {
   const QByteArray database = qgetenv(kDatabaseVariable), file = qgetenv(kFileVariable);
   if (database.isEmpty()) return 0;
+  DieOnceFilesPass(rlim_t(QFileInfo(QString::fromLocal8Bit(database)).size()) + kGrowthBeforeKill);
   fw::SQLiteDatabase db;
   db.DatabaseFile = fw::FolderItem(QString::fromLocal8Bit(database));
   if (!db.Connect()) std::_Exit(2);
@@ -70,14 +84,7 @@ TEST(ImportKilledTest, LeavesNoNewRowOrAllOfThemAndASoundFile) {
   env.insert(kFileVariable, file);
   helper.setProcessEnvironment(env);
   helper.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=-*"});
-  ASSERT_TRUE(helper.waitForStarted());
-  // Killed once uncommitted pages have spilled from the engine's cache into
-  // the file itself, so only the rollback journal can mend it.
-  const QFileInfo seen(database);
-  const qint64 before = seen.size();
-  while (QFileInfo(database).size() < before + 1024 * 1024 && helper.state() == QProcess::Running)
-    QThread::usleep(200);
-  if (helper.state() == QProcess::Running) ::kill(pid_t(helper.processId()), SIGKILL);
+  ASSERT_TRUE(helper.waitForStarted(-1));
   helper.waitForFinished(-1);
 
   fw::SQLiteDatabase db;

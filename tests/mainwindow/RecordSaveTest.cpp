@@ -2,6 +2,7 @@
 // are left afterwards.
 
 #include "mainwindow/RecordFormFixture.h"
+#include "support/Waits.h"
 
 #include <QTest>
 
@@ -241,7 +242,7 @@ TEST_F(RecordSaveTest, LeavingADateFieldForTheSaveChecksItFirst) {
   MainWindow& w = Open();
   w.Show();
   // Focus changes are only reported within the active window.
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
+  ASSERT_TRUE(klangbuch_test::WaitUntilActive(w.widget()));
   for (const auto& way : ways) {
     dialogs.Clear();
     FillNew(w);

@@ -6,6 +6,7 @@
 
 #include "app/App.h"
 #include "printing/PrintInfoWindow.h"
+#include "support/Waits.h"
 
 #include <QAction>
 #include <QMenu>
@@ -88,12 +89,12 @@ TEST_F(PrintInfo, TheCommandAndItsShortcutBringAMinimizedWindowBack) {
   for (const auto& way : ways) {
     w.widget()->showMinimized();
     main.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.widget())) << way.way;
+    ASSERT_TRUE(klangbuch_test::WaitUntilActive(main.widget())) << way.way;
     ASSERT_TRUE(w.widget()->isMinimized()) << way.way;
     way.show();
     EXPECT_FALSE(w.widget()->isMinimized()) << way.way;
     EXPECT_TRUE(w.IsVisible()) << way.way;
-    EXPECT_TRUE(QTest::qWaitForWindowActive(w.widget())) << way.way;
+    EXPECT_TRUE(klangbuch_test::WaitUntilActive(w.widget())) << way.way;
     EXPECT_EQ(fw::Window::FrontWindow(), &w) << way.way;
   }
 }

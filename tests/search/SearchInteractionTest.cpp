@@ -7,6 +7,7 @@
 
 #include "app/MenuBar1.h"
 #include "framework/Menu.h"
+#include "support/Waits.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -29,7 +30,7 @@ class SearchInteraction : public SearchFixture {
   SearchWindow& Shown() {
     SearchWindow& w = Open();
     main->SearchBtn().Push();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(w.widget()));
+    EXPECT_TRUE(klangbuch_test::WaitUntilActive(w.widget()));
     Settle();
     return w;
   }
@@ -38,9 +39,9 @@ class SearchInteraction : public SearchFixture {
   // the window hid itself.
   void ShowAgain(SearchWindow& w) {
     main->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main->widget()));
+    ASSERT_TRUE(klangbuch_test::WaitUntilActive(main->widget()));
     main->SearchBtn().Push();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
+    ASSERT_TRUE(klangbuch_test::WaitUntilActive(w.widget()));
     Settle();
   }
 

@@ -7,6 +7,7 @@
 
 #include "app/MenuBar1.h"
 #include "framework/Menu.h"
+#include "support/Waits.h"
 
 #include <QAction>
 #include <QMenu>
@@ -187,7 +188,7 @@ TEST_F(SearchFixture, TheSearchButtonAndTheMenuCommandShowTheOneWindow) {
   EXPECT_TRUE(w.IsVisible());
   w.Hide();
   main->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(main->widget()));
+  ASSERT_TRUE(klangbuch_test::WaitUntilActive(main->widget()));
   QTest::keyClick(main->AufnTitel().widget(), Qt::Key_F, Qt::ControlModifier);
   EXPECT_TRUE(w.IsVisible()) << "Ctrl+F";
   EXPECT_EQ(&SearchWindow::SharedInstance(), &w);
@@ -215,13 +216,13 @@ TEST_F(SearchFixture, TheButtonTheMenuCommandAndCtrlFBringAMinimizedWindowBack) 
     main->SearchBtn().Push();
     w.widget()->showMinimized();
     main->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main->widget())) << way.way;
+    ASSERT_TRUE(klangbuch_test::WaitUntilActive(main->widget())) << way.way;
     ASSERT_TRUE(w.widget()->isMinimized()) << way.way;
     way.show();
     EXPECT_FALSE(w.widget()->isMinimized()) << way.way;
     EXPECT_FALSE(w.widget()->windowState() & Qt::WindowMinimized) << way.way;
     EXPECT_TRUE(w.IsVisible()) << way.way;
-    EXPECT_TRUE(QTest::qWaitForWindowActive(w.widget())) << way.way;
+    EXPECT_TRUE(klangbuch_test::WaitUntilActive(w.widget())) << way.way;
     EXPECT_EQ(fw::Window::FrontWindow(), &w) << way.way;
   }
 }

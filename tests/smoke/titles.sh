@@ -7,88 +7,81 @@
 set -euo pipefail
 source "$(dirname "$0")/real_binary.sh"
 prepare_work "$1"  # no recordings.rsd: the program says so first
-
-cat > "$work/session.sh" <<'INNER'
-#!/usr/bin/env bash
-set -u
-source "$3"
-start_program "$1" "$2"
+start_server
+start_program
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
+shown_titles() { titles | paste -sd '|'; }
 
-# "id<TAB>title" of every shown top-level window, the title as a window
-# manager reads it (_NET_WM_NAME; WM_NAME holds the title as set, "" for
-# an empty one).
-shown() {
-  local id title
-  for id in $(xwininfo -root -children | awk '/^ +0x/ {print $1}'); do
-    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' || continue
-    title=$(xprop -id "$id" _NET_WM_NAME 2>/dev/null |
-            sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
-    printf '%d\t%s\n' "$id" "$title"
-  done
+# Waits for a window titled $1, which $2 should have shown, and for it to
+# take the focus; sets window to its id.
+expect_window() {
+  window=
+  local id
+  if ! id=$(find_window "$1"); then
+    fail "$2: no window titled '$1'; shown: $(shown_titles)"
+    return 1
+  fi
+  if ! await_focus "$id" "the window '$1'"; then
+    fail "$2: the window '$1' did not take the focus"
+    return 1
+  fi
+  window=$id
 }
-titles() { shown | cut -f2 | sort -u; }
-# The first shown window titled exactly so, waited for.
-find_window() {
-  local title=$1 id
-  for _ in $(seq 1 100); do
-    id=$(shown | awk -F'\t' -v t="$title" '$2 == t {print $1; exit}')
-    [[ -n "$id" ]] && { echo "$id"; return 0; }
-    sleep 0.1
+
+# A popup menu is shown (Qt titles it with the program's name too).
+menu_shown() {
+  local id
+  for id in $(xwininfo -root -children | awk '/^ +0x/ {print $1}'); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_POPUP_MENU' &&
+      xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && return 0
   done
   return 1
 }
-expect_title() {
-  local title=$1 what=$2
-  if ! find_window "$title" >/dev/null; then
-    fail "$what: no window titled '$title'; shown: $(titles | paste -sd '|')"
-  fi
-}
+menu_gone() { ! menu_shown; }
 
-if box=$(find_window 'Klangbuch'); then
+if expect_window 'Klangbuch' "the missing catalogue"; then
+  box=$window
   echo "message box: 'Klangbuch'"
 else
-  fail "the message box: no window titled 'Klangbuch'; shown: $(titles | paste -sd '|')"
-  box=$(shown | head -1 | cut -f1)
+  box=$(shown | awk 'NR == 1 {print $1}')
 fi
-if [[ -n "$box" ]]; then
-  xdotool windowfocus --sync "$box" 2>/dev/null
-  xdotool key Return
+if [[ -n $box ]]; then
+  press "$box" "the message box" Return || fail "the message box could not be answered"
 fi
-main=$(find_window 'Aufnahmen') || { fail "no window titled exactly 'Aufnahmen'"; kill "$pid"; exit 1; }
+expect_window 'Aufnahmen' "the start" || exit 1
+main=$window
 echo "main window: 'Aufnahmen'"
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
-sleep 0.3
-xdotool key --window "$main" ctrl+f
-expect_title 'Suchen' "Ctrl+F"
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
-sleep 0.3
-xdotool key --window "$main" ctrl+shift+p
-expect_title 'Vollinfo Drucken' "Ctrl+Shift+P"
+press "$main" "the main window" ctrl+f || exit 1
+expect_window 'Suchen' "Ctrl+F" || true
+press "$main" "the main window" ctrl+shift+p || exit 1
+expect_window 'Vollinfo Drucken' "Ctrl+Shift+P" || true
 
-# "Über Klangbuch", the last item of "Bearbeiten": the menu opened by a
-# click on its title in the main window's menu bar, then Up and Return.
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
-sleep 0.3
-xdotool mousemove --window "$main" 88 10 click 1
-sleep 0.5
-xdotool key Up Return
-if about=$(find_window 'Klangbuch') && [[ "$about" != "$box" ]]; then
-  echo "About window: 'Klangbuch'"
+# "Über Klangbuch", the last item of "Bearbeiten": the menu bar entered with
+# Alt, "Bearbeiten" the menu right of "Datei" opened with Down, and in it
+# Up, from its first item round to its last, and Return.
+press "$main" "the main window" alt Right Down || exit 1
+if ! wait_for "the menu 'Bearbeiten' to open" menu_shown; then
+  fail "Alt, Right, Down: the menu 'Bearbeiten' did not open"
 else
-  fail "the About window: no window titled 'Klangbuch'; shown: $(titles | paste -sd '|')"
+  xdotool key Up Return
+  wait_for "the menu to close" menu_gone || fail "Up, Return: the menu stayed open"
+  if expect_window 'Klangbuch' "Über Klangbuch"; then
+    if [[ $window == "$box" ]]; then
+      fail "Über Klangbuch: the message box came again"
+    else
+      echo "About window: 'Klangbuch'"
+    fi
+  fi
 fi
-echo "shown: $(titles | paste -sd '|')"
+echo "shown: $(shown_titles)"
 if titles | grep -v -x -e 'Aufnahmen' -e 'Suchen' -e 'Vollinfo Drucken' -e 'Klangbuch' | grep -q .; then
   fail "a title that no window is designed or named with"
 fi
 
-xdotool key --window "$main" ctrl+q 2>/dev/null  # the window may go before the key is up
-await_end "Ctrl+Q"
-status=$?
+press "$main" "the main window" ctrl+q || exit 1
+status=0
+await_end "Ctrl+Q" || status=$?
 [[ $failed -eq 0 ]] || exit 1
 echo "exit status $status"
 exit "$status"
-INNER
-run_session

@@ -3,6 +3,7 @@
 // back exactly, and the pop-up that never selects by itself.
 
 #include "UiTestSupport.h"
+#include "support/Waits.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -47,7 +48,7 @@ class Controls : public UiTest {
 
   static void Activate(fw::Window& w) {
     w.widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
+    ASSERT_TRUE(klangbuch_test::WaitUntilActive(w.widget()));
   }
 
   QStringList events;

@@ -3,6 +3,7 @@
 // quit item and the standard edit items.
 
 #include "UiTestSupport.h"
+#include "support/Waits.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -114,7 +115,7 @@ class Menus : public UiTest {
   static void Activate(fw::Window& w) {
     w.Show();
     w.widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.widget()));
+    ASSERT_TRUE(klangbuch_test::WaitUntilActive(w.widget()));
     Settle();
   }
 

@@ -1,9 +1,9 @@
 // Closing, hiding and the events that wait while a handler runs.
 
 #include "UiTestSupport.h"
+#include "support/Waits.h"
 
 #include <QCloseEvent>
-#include <QTest>
 #include <QWidget>
 
 using namespace ui_test;
@@ -107,13 +107,13 @@ TEST_F(WindowClose, ShowRestoresAMinimizedWindowAndActivatesIt) {
     w.Show();
     way.leave();
     other.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(other.widget())) << way.what;
+    ASSERT_TRUE(klangbuch_test::WaitUntilActive(other.widget())) << way.what;
     ASSERT_TRUE(q->isMinimized()) << way.what;
     w.Show();
     EXPECT_FALSE(q->isMinimized()) << way.what;
     EXPECT_EQ(q->windowState() & ~Qt::WindowActive, way.before) << way.what;
     EXPECT_TRUE(w.IsVisible()) << way.what;
-    EXPECT_TRUE(QTest::qWaitForWindowActive(q)) << way.what;
+    EXPECT_TRUE(klangbuch_test::WaitUntilActive(q)) << way.what;
     EXPECT_EQ(fw::Window::FrontWindow(), &w) << way.what;
   }
 }
