@@ -9,7 +9,7 @@ set -euo pipefail
 # (Arial for the printouts) fontconfig takes Liberation Mono for it.
 RUN=(qt6-base-dev libsqlite3-dev g++ cmake ninja-build
      fonts-dejavu-core fonts-liberation qt6-translations-l10n)
-TEST=(libgtest-dev xvfb xauth xdotool x11-utils poppler-utils sqlite3
+TEST=(libgtest-dev xvfb xdotool x11-utils poppler-utils sqlite3
       clang-14 libclang-rt-14-dev clang-format-14)
 case ${1:-} in
   run) packages=("${RUN[@]}") ;;

@@ -56,8 +56,11 @@ server_answered() { has_line "$work/display" || ! kill -0 "$server" 2>/dev/null;
 
 # Starts an X server on a display it picks itself and exports DISPLAY. The
 # server and the program die with the test even if it is killed outright.
+# Without -noreset the server starts over whenever its last client goes (a
+# poll of the windows, say), and the program, connecting just then, is
+# refused and ends.
 start_server() {
-  setpriv --pdeathsig KILL Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+  setpriv --pdeathsig KILL Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp \
     3>"$work/display" 2>"$work/server.log" &
   server=$!
   wait_for "the X server to take connections" server_answered || return 1
