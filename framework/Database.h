@@ -95,6 +95,9 @@ class RecordSet {
     Type type = kNull;
   };
   explicit RecordSet(SQLiteDatabase* db);
+  // Gives the rows' storage back to the connection, emptied, for its next
+  // select to fill.
+  void releaseStorage();
   int fill(sqlite3_stmt* stmt);
   void describe(sqlite3_stmt* stmt);
   Cell storeBytes(Cell::Type type, const char* bytes, size_t length);
@@ -188,7 +191,13 @@ class SQLiteDatabase {
   void fail(int code, const String& message);
   void failFromEngine(int rc);
   void succeed();
+  // Keeps the larger of the two storages, emptied, for the next select: a
+  // list refilled again and again then writes its rows into pages it
+  // already has, instead of growing fresh ones by doubling each time.
+  void keepStorage(std::vector<RecordSet::Cell>& cells, std::string& text);
   sqlite3* db_ = nullptr;
+  std::vector<RecordSet::Cell> spareCells_;
+  std::string spareText_;
   // The last insert's statement, kept prepared for the next insert of the
   // same columns (an import inserts thousands alike); reset after each use.
   sqlite3_stmt* insertStatement_ = nullptr;

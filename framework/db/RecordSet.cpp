@@ -18,7 +18,9 @@ String Utf8(const char* text) { return String::fromUtf8(text); }
 
 RecordSet::RecordSet(SQLiteDatabase* db) : db_(db) {}
 
-RecordSet::~RecordSet() = default;
+RecordSet::~RecordSet() { releaseStorage(); }
+
+void RecordSet::releaseStorage() { db_->keepStorage(cells_, text_); }
 
 void RecordSet::describe(sqlite3_stmt* stmt) {
   columns_ = size_t(sqlite3_column_count(stmt));
@@ -287,8 +289,7 @@ void RecordSet::change(int column, const Cell& c) {
 }
 
 void RecordSet::Close() {
-  std::vector<Cell>().swap(cells_);
-  std::string().swap(text_);
+  releaseStorage();
   rows_ = 0;
   row_ = 0;
   editing_ = false;
