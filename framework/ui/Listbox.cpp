@@ -61,6 +61,7 @@ struct Listbox::Impl {
   ui::ListboxModel model;
   QPointer<ui::ListboxView> view;
   QCollator collator = ListCollator();
+  ui::SortBuffers sortBuffers;
 
   Integer reported = -1;  // ListIndex as Change last announced it
   Integer lastIndex = -1;
@@ -382,15 +383,15 @@ void Listbox::Sort() {
   const Integer column = d->sortedColumn;
   if (column < 0 || column >= ColumnCount()) return;
   d->commit();
-  const std::vector<int> order = ui::SortedOrder(d->model, column, ColumnSortDirection(column) < 0,
-                                                 SortKey, CompareRows, d->collator);
-  std::vector<int> newIndex;
+  const std::vector<int>& order =
+      ui::SortedOrder(d->model, column, ColumnSortDirection(column) < 0, SortKey, CompareRows,
+                      d->collator, d->sortBuffers);
   {
     // The selection follows its rows through the layout change.
     QScopedValueRollback<bool> quiet(d->programChanging, true);
-    newIndex = d->model.reorder(order);
+    const std::vector<int>& newIndex = d->model.reorder(order);
+    if (d->lastIndex >= 0) d->lastIndex = newIndex[d->lastIndex];
   }
-  if (d->lastIndex >= 0) d->lastIndex = newIndex[d->lastIndex];
   d->reported = d->firstSelected();
 }
 

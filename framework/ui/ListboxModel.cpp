@@ -193,19 +193,29 @@ void ListboxModel::commit() {
   }
 }
 
-std::vector<int> ListboxModel::reorder(const std::vector<int>& order) {
+const std::vector<int>& ListboxModel::reorder(const std::vector<int>& order) {
   commit();
   const int n = count();
-  std::vector<int> newIndex(n);
+  std::vector<int>& newIndex = newIndex_;
+  newIndex.resize(n);
   for (int k = 0; k < n; ++k) newIndex[order[k]] = k;
 
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  std::vector<Span> sorted(cells_.size());
-  for (int k = 0; k < n; ++k) {
-    std::copy_n(cells_.begin() + static_cast<ptrdiff_t>(order[k]) * columns_, columns_,
-                sorted.begin() + static_cast<ptrdiff_t>(k) * columns_);
+  // In place, cycle by cycle, so a sort needs no second copy of the cells.
+  const auto row = [this](int r) { return cells_.begin() + static_cast<ptrdiff_t>(r) * columns_; };
+  placed_.assign(n, false);
+  std::vector<Span> first(columns_);
+  for (int start = 0; start < n; ++start) {
+    if (placed_[start]) continue;
+    std::copy_n(row(start), columns_, first.begin());
+    int k = start;
+    for (int from = order[k]; from != start; k = from, from = order[k]) {
+      std::copy_n(row(from), columns_, row(k));
+      placed_[k] = true;
+    }
+    std::copy_n(first.begin(), columns_, row(k));
+    placed_[k] = true;
   }
-  cells_.swap(sorted);
   const QModelIndexList from = persistentIndexList();
   QModelIndexList to;
   to.reserve(from.size());

@@ -51,8 +51,9 @@ class ListboxModel : public QAbstractTableModel {
 
   // Puts the rows in the given order (order[k] is the old index of the row
   // that becomes row k) as one layout change, so the view's selection and
-  // current row follow their rows. Returns the new index of every old row.
-  std::vector<int> reorder(const std::vector<int>& order);
+  // current row follow their rows. Returns the new index of every old row,
+  // valid until the next reorder.
+  const std::vector<int>& reorder(const std::vector<int>& order);
 
  private:
   struct Span {
@@ -65,6 +66,9 @@ class ListboxModel : public QAbstractTableModel {
 
   // Row after row, columns_ cells each; a sort moves only these.
   std::vector<Span> cells_;
+  // What a reorder works in, kept for the next one.
+  std::vector<bool> placed_;
+  std::vector<int> newIndex_;
   std::string bytes_;
   size_t unusedBytes_ = 0;  // of cells changed or removed since
   int rows_ = 0;
