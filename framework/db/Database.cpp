@@ -71,6 +71,10 @@ std::unique_ptr<RecordSet> SQLiteDatabase::SQLSelect(const String& sql) {
   rows->cells_.swap(spareCells_);
   rows->text_.swap(spareText_);
   const int rc = rows->fill(stmt.get());
+  if (rc == SQLITE_TOOBIG) {
+    fail(rc, String::fromUtf8(sqlite3_errstr(rc)));
+    return nullptr;
+  }
   if (rc != SQLITE_DONE) {
     failFromEngine(rc);
     return nullptr;

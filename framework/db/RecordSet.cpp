@@ -4,6 +4,8 @@
 #include "framework/db/Statement.h"
 
 #include <bit>
+#include <cstring>
+#include <limits>
 
 namespace fw {
 
@@ -52,16 +54,14 @@ int RecordSet::fill(sqlite3_stmt* stmt) {
   int rc;
   while ((rc = db_->step(stmt)) == SQLITE_ROW) {
     for (int c = 0; c < int(columns_); ++c) {
-      Cell cell;
+      std::optional<Cell> cell = Cell();
       switch (sqlite3_column_type(stmt, c)) {
         case SQLITE_NULL: break;
         case SQLITE_INTEGER:
-          cell.type = Cell::kInteger;
-          cell.payload = sqlite3_column_int64(stmt, c);
+          cell = storeNumber(Cell::kInteger, sqlite3_column_int64(stmt, c));
           break;
         case SQLITE_FLOAT:
-          cell.type = Cell::kReal;
-          cell.payload = std::bit_cast<long long>(sqlite3_column_double(stmt, c));
+          cell = storeNumber(Cell::kReal, std::bit_cast<long long>(sqlite3_column_double(stmt, c)));
           break;
         case SQLITE_BLOB: {
           const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, c));
@@ -76,20 +76,36 @@ int RecordSet::fill(sqlite3_stmt* stmt) {
           cell = storeBytes(Cell::kText, text, size_t(sqlite3_column_bytes(stmt, c)));
         }
       }
-      cells_.push_back(cell);
+      if (!cell) return SQLITE_TOOBIG;
+      cells_.push_back(*cell);
     }
     ++rows_;
   }
   return rc;
 }
 
-RecordSet::Cell RecordSet::storeBytes(Cell::Type type, const char* bytes, size_t length) {
+std::optional<RecordSet::Cell> RecordSet::storeBytes(Cell::Type type, const void* bytes,
+                                                     size_t length) {
+  if (length > Cell::kMaxLength ||
+      text_.size() + length > std::numeric_limits<std::uint32_t>::max()) {
+    return std::nullopt;
+  }
   Cell cell;
   cell.type = type;
-  cell.payload = static_cast<long long>(text_.size());
-  cell.length = unsigned(length);
-  if (length > 0) text_.append(bytes, length);
+  cell.offset = std::uint32_t(text_.size());
+  cell.length = std::uint32_t(length);
+  if (length > 0) text_.append(static_cast<const char*>(bytes), length);
   return cell;
+}
+
+std::optional<RecordSet::Cell> RecordSet::storeNumber(Cell::Type type, long long bits) {
+  return storeBytes(type, &bits, sizeof bits);
+}
+
+long long RecordSet::numberBits(const Cell& c) const {
+  long long bits;
+  std::memcpy(&bits, text_.data() + c.offset, sizeof bits);
+  return bits;
 }
 
 const RecordSet::Cell& RecordSet::cell(int column) const {
@@ -99,8 +115,9 @@ const RecordSet::Cell& RecordSet::cell(int column) const {
   return cells_[row_ * columns_ + size_t(column)];
 }
 
-bool RecordSet::isNonZero(const Cell& c) {
-  return c.type == Cell::kInteger ? c.payload != 0 : std::bit_cast<double>(c.payload) != 0;
+bool RecordSet::isNonZero(const Cell& c) const {
+  const long long bits = numberBits(c);
+  return c.type == Cell::kInteger ? bits != 0 : std::bit_cast<double>(bits) != 0;
 }
 
 std::string_view RecordSet::utf8(const Cell& c, size_t column, std::string& scratch) const {
@@ -110,14 +127,14 @@ std::string_view RecordSet::utf8(const Cell& c, size_t column, std::string& scra
     case Cell::kReal:
       if (boolean_[column]) return isNonZero(c) ? "true" : "false";
       if (c.type == Cell::kInteger)
-        scratch = std::to_string(c.payload);
+        scratch = std::to_string(numberBits(c));
       else
-        scratch = String::number(std::bit_cast<double>(c.payload), 'g', 15).toStdString();
+        scratch = String::number(std::bit_cast<double>(numberBits(c)), 'g', 15).toStdString();
       return scratch;
     case Cell::kText:
     case Cell::kBlob: break;
   }
-  return std::string_view(text_.data() + c.payload, c.length);
+  return std::string_view(text_.data() + c.offset, c.length);
 }
 
 void RecordSet::ReadRemainingRows(
@@ -262,16 +279,16 @@ bool RecordSet::bind(sqlite3_stmt* stmt, int index, const Cell& c) {
   int rc = SQLITE_OK;
   switch (c.type) {
     case Cell::kNull: rc = sqlite3_bind_null(stmt, index); break;
-    case Cell::kInteger: rc = sqlite3_bind_int64(stmt, index, c.payload); break;
+    case Cell::kInteger: rc = sqlite3_bind_int64(stmt, index, numberBits(c)); break;
     case Cell::kReal:
-      rc = sqlite3_bind_double(stmt, index, std::bit_cast<double>(c.payload));
+      rc = sqlite3_bind_double(stmt, index, std::bit_cast<double>(numberBits(c)));
       break;
     // text_ does not change while the statement runs.
     case Cell::kText:
-      rc = sqlite3_bind_text(stmt, index, text_.data() + c.payload, int(c.length), SQLITE_STATIC);
+      rc = sqlite3_bind_text(stmt, index, text_.data() + c.offset, int(c.length), SQLITE_STATIC);
       break;
     case Cell::kBlob:
-      rc = sqlite3_bind_blob(stmt, index, text_.data() + c.payload, int(c.length), SQLITE_STATIC);
+      rc = sqlite3_bind_blob(stmt, index, text_.data() + c.offset, int(c.length), SQLITE_STATIC);
       break;
   }
   if (rc != SQLITE_OK) db_->failFromEngine(rc);
@@ -283,8 +300,12 @@ bool RecordSet::mayChange() {
   return editing_;
 }
 
-void RecordSet::change(int column, const Cell& c) {
-  pending_[size_t(column)] = c;
+void RecordSet::change(int column, const std::optional<Cell>& c) {
+  if (!c) {
+    db_->fail(SQLITE_TOOBIG, String::fromUtf8(sqlite3_errstr(SQLITE_TOOBIG)));
+    return;
+  }
+  pending_[size_t(column)] = *c;
   changed_[size_t(column)] = true;
 }
 
@@ -315,7 +336,7 @@ bool DatabaseField::BooleanValue() const {
   switch (c.type) {
     case RecordSet::Cell::kNull: return false;
     case RecordSet::Cell::kInteger:
-    case RecordSet::Cell::kReal: return RecordSet::isNonZero(c);
+    case RecordSet::Cell::kReal: return owner_->isNonZero(c);
     case RecordSet::Cell::kText:
     case RecordSet::Cell::kBlob: break;
   }
@@ -337,10 +358,7 @@ void DatabaseField::SetStringValue(const String& v) {
 
 void DatabaseField::SetBooleanValue(bool v) {
   if (!owner_->mayChange()) return;
-  RecordSet::Cell c;
-  c.type = RecordSet::Cell::kInteger;
-  c.payload = v ? 1 : 0;
-  owner_->change(column_, c);
+  owner_->change(column_, owner_->storeNumber(RecordSet::Cell::kInteger, v ? 1 : 0));
 }
 
 }  // namespace fw
