@@ -65,6 +65,11 @@ const std::vector<int>& SortedOrder(const ListboxModel& model, int column, bool 
   }
 
   std::iota(order.begin(), order.end(), 0);
+  // The collation keys take many times what the key sort's buffers hold,
+  // and a text sort is a click on a heading, not a refill: it gives them
+  // back first.
+  std::vector<KeyedRow>().swap(buffers.keyed);
+  std::vector<KeyedRow>().swap(buffers.spare);
 
   // A sort key costs about as much as a few comparisons, and each row takes
   // part in some twenty of them: make each row's key once, when first needed.
