@@ -26,7 +26,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -99,8 +98,9 @@ class RecordSet {
     enum Type : unsigned char { kNull, kInteger, kReal, kText, kBlob };
     static constexpr size_t kMaxLength = (size_t{1} << 29) - 1;
     std::uint32_t offset = 0;
-    std::uint32_t length : 29 = 0;
-    Type type : 3 = kNull;
+    std::uint32_t lengthAndType = kNull;  // the length above three bits of type
+    Type type() const { return Type(lengthAndType & 7); }
+    std::uint32_t length() const { return lengthAndType >> 3; }
   };
   static_assert(sizeof(Cell) == 8);
   explicit RecordSet(SQLiteDatabase* db);
@@ -109,9 +109,10 @@ class RecordSet {
   void releaseStorage();
   int fill(sqlite3_stmt* stmt);
   void describe(sqlite3_stmt* stmt);
-  // A cell of those bytes, stored; none when text_ has no room for them.
-  std::optional<Cell> storeBytes(Cell::Type type, const void* bytes, size_t length);
-  std::optional<Cell> storeNumber(Cell::Type type, long long bits);
+  // Stores the bytes and makes `cell` of them; false when text_ has no
+  // room for them.
+  bool storeBytes(Cell& cell, Cell::Type type, const void* bytes, size_t length);
+  bool storeNumber(Cell& cell, Cell::Type type, long long bits);
   long long numberBits(const Cell& c) const;
   const Cell& cell(int column) const;
   bool isNonZero(const Cell& c) const;  // a number, as a boolean
@@ -121,8 +122,8 @@ class RecordSet {
   int locateRowid() const;
   bool bind(sqlite3_stmt* stmt, int index, const Cell& c);
   bool mayChange();
-  // Sets Error when the value found no room.
-  void change(int column, const std::optional<Cell>& c);
+  // Sets Error instead when the value was not stored.
+  void change(int column, const Cell& c, bool stored);
 
   SQLiteDatabase* db_;
   std::vector<String> names_;
