@@ -140,19 +140,35 @@ QString ListboxModel::cell(int row, int column) const {
   return db::TextFromUtf8(bytes_.data() + span.offset, span.length);
 }
 
+// An ASCII text no longer than the cell's bytes is its own UTF-8: written
+// over them without a copy made first (the fill does so for every date).
+bool ListboxModel::overwriteAscii(Span& span, const QString& text) {
+  const auto length = static_cast<size_t>(text.size());
+  if (length > span.length) return false;
+  if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x80; }))
+    return false;
+  std::transform(text.begin(), text.end(), bytes_.begin() + span.offset,
+                 [](QChar c) { return static_cast<char>(c.unicode()); });
+  unusedBytes_ += span.length - length;
+  span.length = static_cast<std::uint32_t>(length);
+  return true;
+}
+
 void ListboxModel::setCell(int row, int column, const QString& text) {
   if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return;
   Span& span = cells_[static_cast<size_t>(row) * columns_ + column];
-  const QByteArray utf8 = text.toUtf8();
-  if (static_cast<size_t>(utf8.size()) <= span.length) {
-    // In place: a shown date is as long as the stored one it replaces.
-    std::copy(utf8.begin(), utf8.end(), bytes_.begin() + span.offset);
-    unusedBytes_ += span.length - utf8.size();
-    span.length = static_cast<std::uint32_t>(utf8.size());
-  } else {
-    dropBytes(span);
-    span = store(View(utf8));
-    compactIfWasteful();
+  if (!overwriteAscii(span, text)) {
+    const QByteArray utf8 = text.toUtf8();
+    if (static_cast<size_t>(utf8.size()) <= span.length) {
+      // In place: a shown date is as long as the stored one it replaces.
+      std::copy(utf8.begin(), utf8.end(), bytes_.begin() + span.offset);
+      unusedBytes_ += span.length - utf8.size();
+      span.length = static_cast<std::uint32_t>(utf8.size());
+    } else {
+      dropBytes(span);
+      span = store(View(utf8));
+      compactIfWasteful();
+    }
   }
   // Rows the view does not know yet are announced by commit().
   if (!resetPending_ && row < shown_) {

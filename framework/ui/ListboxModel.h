@@ -61,6 +61,7 @@ class ListboxModel : public QAbstractTableModel {
     std::uint32_t length = 0;
   };
   Span store(std::string_view utf8);
+  bool overwriteAscii(Span& span, const QString& text);
   void dropBytes(const Span& span);
   void compactIfWasteful();
 
