@@ -287,6 +287,9 @@ bool Listbox::HasHeading() const { return !d->view->isHeaderHidden(); }
 void Listbox::SetHasHeading(bool shown) { d->view->setHeaderHidden(!shown); }
 
 String Listbox::Cell(Integer row, Integer column) const { return d->model.cell(row, column); }
+void Listbox::ReadCell(Integer row, Integer column, String& text) const {
+  d->model.readCell(row, column, text);
+}
 void Listbox::SetCell(Integer row, Integer column, const String& text) {
   d->model.setCell(row, column, text);
 }

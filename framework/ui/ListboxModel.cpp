@@ -154,6 +154,22 @@ bool ListboxModel::overwriteAscii(Span& span, const QString& text) {
   return true;
 }
 
+void ListboxModel::readCell(int row, int column, QString& text) const {
+  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) {
+    text.resize(0);
+    return;
+  }
+  const Span& span = cells_[static_cast<size_t>(row) * columns_ + column];
+  const char* bytes = bytes_.data() + span.offset;
+  if (std::any_of(bytes, bytes + span.length, [](char c) { return c & 0x80; })) {
+    text = db::TextFromUtf8(bytes, span.length);
+    return;
+  }
+  // ASCII is its own UTF-16, one unit a byte.
+  text.resize(span.length);
+  std::copy(bytes, bytes + span.length, text.data());
+}
+
 void ListboxModel::setCell(int row, int column, const QString& text) {
   if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return;
   Span& span = cells_[static_cast<size_t>(row) * columns_ + column];

@@ -41,6 +41,7 @@ class ListboxModel : public QAbstractTableModel {
   void addRow(std::span<const std::string_view> utf8Cells);  // likewise
   // Empty for a row or column out of range.
   QString cell(int row, int column) const;
+  void readCell(int row, int column, QString& text) const;  // keeps text's storage
   void setCell(int row, int column, const QString& text);
   void clear();
   void removeRow(int row);  // commits first; row must be in range
