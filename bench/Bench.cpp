@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +57,19 @@ struct Refill {
   double total = 0, query = 0, fill = 0, rest = 0;
 };
 
+long MinorFaults() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_minflt;
+}
+
+// The pages the kernel handed out afresh during each run, in run order.
+void PrintFaults(const char* what, const std::vector<long>& faults) {
+  std::printf("  %-44s", what);
+  for (const long f : faults) std::printf(" %7ld", f);
+  std::printf("\n");
+}
+
 class RefillLaps {
  public:
   explicit RefillLaps(fw::Listbox& list)
@@ -84,9 +98,11 @@ class RefillLaps {
       list_.SetListIndex(0);
       queried_.reset();
       filled_.reset();
+      const long faultsBefore = MinorFaults();
       const Clock::time_point start = Clock::now();
       step();
       const Clock::time_point end = Clock::now();
+      faults_.push_back(MinorFaults() - faultsBefore);
       if (!queried_ || !filled_) {
         std::fprintf(stderr, "the refill neither emptied a selected list nor sorted it\n");
         std::exit(1);
@@ -97,6 +113,7 @@ class RefillLaps {
     }
     return best;
   }
+  const std::vector<long>& Faults() const { return faults_; }
 
  private:
   using Clock = std::chrono::steady_clock;
@@ -107,6 +124,7 @@ class RefillLaps {
   std::function<void()> change_;
   std::function<std::optional<long long>(fw::Integer, fw::Integer)> sortKey_;
   std::optional<Clock::time_point> queried_, filled_;
+  std::vector<long> faults_;
 };
 
 // The bytes SQLite stores for the list's columns of every row: what the
@@ -146,7 +164,9 @@ int main(int argc, char** argv) {
               build);
   Line("writing the file (not a target)", writing);
 
+  const long faultsBeforeStart = MinorFaults();
   const double startup = Milliseconds([&] { BenchSetting::StartProgram(argc, argv); });
+  const long startupFaults = MinorFaults() - faultsBeforeStart;
   MainWindow& mw = MainWindow::SharedInstance();
   fw::Listbox& list = mw.RecList();
   if (list.ListCount() != count) {
@@ -154,18 +174,22 @@ int main(int argc, char** argv) {
     return 1;
   }
   Line("start-up to a filled list", startup);
+  PrintFaults("  minor page faults (the first refill in it)", {startupFaults});
 
   double view = 0;
   Refill update;
+  std::vector<long> updateFaults;
   {
     RefillLaps laps(list);
     update = laps.Best([&] { mw.UpdateRecList(); });
+    updateFaults = laps.Faults();
   }
   view = Milliseconds(LetTheViewCatchUp);
   Line("UpdateRecList (query, fill, date sort)", update.total);
   Line("  of it: SQLSelect", update.query);
   Line("  of it: PopulateListBox up to the sort", update.fill);
   Line("  of it: date sort", update.rest);
+  PrintFaults("  minor page faults, each run", updateFaults);
   Line("then the view catching up", view);
 
   const char* const columns[] = {"ID",        "Datum (descending)", "Titel", "Interpret",
@@ -216,9 +240,11 @@ int main(int argc, char** argv) {
   for (const auto& search : searches) {
     search.set();
     Refill found;
+    std::vector<long> foundFaults;
     {
       RefillLaps laps(list);
       found = laps.Best([&] { sw.EnterSearch().Push(); });
+      foundFaults = laps.Faults();
     }
     LetTheViewCatchUp();
     std::printf("  %s: %d rows, WHERE %s\n", search.what, list.ListCount(), qPrintable(sw.filter));
@@ -226,6 +252,7 @@ int main(int argc, char** argv) {
     Line("    of it: condition and SQLSelect", found.query);
     Line("    of it: PopulateListBox up to the sort", found.fill);
     Line("    of it: date sort, form, hide", found.rest);
+    PrintFaults("    minor page faults, each run", foundFaults);
     const double bareSearch = BareQuery(file, mw.sql);
     Line("  bare query with that WHERE, sqlite3 shell", bareSearch);
     std::printf("  %-44s %8.1f x\n", "  Finden / bare query", found.total / bareSearch);

@@ -54,6 +54,9 @@ class Listbox : public RectControl {
   void SetHasHeading(bool shown);
 
   String Cell(Integer row, Integer column) const;  // "" out of range
+  // The same into `text`, in the storage it has: a loop over every row (a
+  // sort's keys, a fill's dates) then makes no string per row.
+  void ReadCell(Integer row, Integer column, String& text) const;
   void SetCell(Integer row, Integer column, const String& text);
 
   Integer ListIndex() const;       // -1 when nothing is selected

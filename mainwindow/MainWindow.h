@@ -194,6 +194,8 @@ class MainWindow : public fw::Window {
   // after the list's selection became empty; kept by RecList_Change.
   std::optional<fw::String> followedID;
   bool puttingSelectionBack = false;
+  // The cell RecList_SortKey reads, one string for every row of a sort.
+  mutable fw::String sortKeyCell;
   fw::Date recdate;
   fw::Date editdate;
   fw::Date finaldate;

@@ -45,9 +45,11 @@ void MainWindow::PopulateListBox(fw::Listbox& list, fw::RecordSet& rs) {
   // Every record as a row, field i in column i - 1; then the stored dates
   // in the form the list shows.
   list.AddRows(rs);
+  fw::String stored;  // one string read again for every row
   for (fw::Integer row = 0; row < list.ListCount(); ++row) {
     fw::BackgroundTask();
-    list.SetCell(row, 1, App::ConvertDate(list.Cell(row, 1), 1));
+    list.ReadCell(row, 1, stored);
+    list.SetCell(row, 1, App::ConvertDate(stored, 1));
   }
   if (list.ListCount() < list.ScrollPosition()) list.SetScrollPosition(list.ListCount());
   if (SortOnOpen().Value()) ApplyOptionSort(list);
@@ -84,9 +86,9 @@ bool MainWindow::RecList_CompareRows(fw::Listbox& me, fw::Integer row1, fw::Inte
 
 std::optional<long long> MainWindow::RecList_SortKey(const fw::Listbox& me, fw::Integer row,
                                                      fw::Integer column) const {
-  if (column == 0) return fw::Val(me.Cell(row, 0));
-  if (column == kDateColumn) return DateAsInt(me.Cell(row, kDateColumn));
-  return std::nullopt;
+  if (column != 0 && column != kDateColumn) return std::nullopt;
+  me.ReadCell(row, column, sortKeyCell);
+  return column == 0 ? fw::Val(sortKeyCell) : DateAsInt(sortKeyCell);
 }
 
 // Day, month and two-digit year read by position; the year is 20yy up to

@@ -68,13 +68,28 @@ std::unique_ptr<RecordSet> SQLiteDatabase::SQLSelect(const String& sql) {
   Statement stmt(prepareOne(sql));
   if (!stmt) return nullptr;
   std::unique_ptr<RecordSet> rows(new RecordSet(this));
+  rows->cells_.swap(spareCells_);
+  rows->text_.swap(spareText_);
   const int rc = rows->fill(stmt.get());
+  if (rc == SQLITE_TOOBIG) {
+    fail(rc, String::fromUtf8(sqlite3_errstr(rc)));
+    return nullptr;
+  }
   if (rc != SQLITE_DONE) {
     failFromEngine(rc);
     return nullptr;
   }
   succeed();
   return rows;
+}
+
+void SQLiteDatabase::keepStorage(std::vector<RecordSet::Cell>& cells, std::string& text) {
+  if (cells.capacity() > spareCells_.capacity()) cells.swap(spareCells_);
+  if (text.capacity() > spareText_.capacity()) text.swap(spareText_);
+  spareCells_.clear();
+  spareText_.clear();
+  std::vector<RecordSet::Cell>().swap(cells);
+  std::string().swap(text);
 }
 
 void SQLiteDatabase::SQLExecute(const String& sql) {
@@ -147,6 +162,8 @@ void SQLiteDatabase::Commit() { endTransaction("COMMIT"); }
 void SQLiteDatabase::Rollback() { endTransaction("ROLLBACK"); }
 
 void SQLiteDatabase::Close() {
+  std::vector<RecordSet::Cell>().swap(spareCells_);
+  std::string().swap(spareText_);
   sqlite3_finalize(insertStatement_);
   insertStatement_ = nullptr;
   insertKey_.clear();

@@ -4,6 +4,8 @@
 #include "framework/db/Statement.h"
 
 #include <bit>
+#include <cstring>
+#include <limits>
 
 namespace fw {
 
@@ -18,7 +20,9 @@ String Utf8(const char* text) { return String::fromUtf8(text); }
 
 RecordSet::RecordSet(SQLiteDatabase* db) : db_(db) {}
 
-RecordSet::~RecordSet() = default;
+RecordSet::~RecordSet() { releaseStorage(); }
+
+void RecordSet::releaseStorage() { db_->keepStorage(cells_, text_); }
 
 void RecordSet::describe(sqlite3_stmt* stmt) {
   columns_ = size_t(sqlite3_column_count(stmt));
@@ -51,29 +55,30 @@ int RecordSet::fill(sqlite3_stmt* stmt) {
   while ((rc = db_->step(stmt)) == SQLITE_ROW) {
     for (int c = 0; c < int(columns_); ++c) {
       Cell cell;
+      bool stored = true;
       switch (sqlite3_column_type(stmt, c)) {
         case SQLITE_NULL: break;
         case SQLITE_INTEGER:
-          cell.type = Cell::kInteger;
-          cell.payload = sqlite3_column_int64(stmt, c);
+          stored = storeNumber(cell, Cell::kInteger, sqlite3_column_int64(stmt, c));
           break;
         case SQLITE_FLOAT:
-          cell.type = Cell::kReal;
-          cell.payload = std::bit_cast<long long>(sqlite3_column_double(stmt, c));
+          stored = storeNumber(cell, Cell::kReal,
+                               std::bit_cast<long long>(sqlite3_column_double(stmt, c)));
           break;
         case SQLITE_BLOB: {
           const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, c));
           const int length = sqlite3_column_bytes(stmt, c);
           if (!bytes && length > 0) return SQLITE_NOMEM;
-          cell = storeBytes(Cell::kBlob, bytes, size_t(length));
+          stored = storeBytes(cell, Cell::kBlob, bytes, size_t(length));
           break;
         }
         default: {
           const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
           if (!text) return SQLITE_NOMEM;
-          cell = storeBytes(Cell::kText, text, size_t(sqlite3_column_bytes(stmt, c)));
+          stored = storeBytes(cell, Cell::kText, text, size_t(sqlite3_column_bytes(stmt, c)));
         }
       }
+      if (!stored) return SQLITE_TOOBIG;
       cells_.push_back(cell);
     }
     ++rows_;
@@ -81,13 +86,25 @@ int RecordSet::fill(sqlite3_stmt* stmt) {
   return rc;
 }
 
-RecordSet::Cell RecordSet::storeBytes(Cell::Type type, const char* bytes, size_t length) {
-  Cell cell;
-  cell.type = type;
-  cell.payload = static_cast<long long>(text_.size());
-  cell.length = unsigned(length);
-  if (length > 0) text_.append(bytes, length);
-  return cell;
+bool RecordSet::storeBytes(Cell& cell, Cell::Type type, const void* bytes, size_t length) {
+  if (length > Cell::kMaxLength ||
+      text_.size() + length > std::numeric_limits<std::uint32_t>::max()) {
+    return false;
+  }
+  cell.offset = std::uint32_t(text_.size());
+  cell.lengthAndType = std::uint32_t(length) << 3 | type;
+  if (length > 0) text_.append(static_cast<const char*>(bytes), length);
+  return true;
+}
+
+bool RecordSet::storeNumber(Cell& cell, Cell::Type type, long long bits) {
+  return storeBytes(cell, type, &bits, sizeof bits);
+}
+
+long long RecordSet::numberBits(const Cell& c) const {
+  long long bits;
+  std::memcpy(&bits, text_.data() + c.offset, sizeof bits);
+  return bits;
 }
 
 const RecordSet::Cell& RecordSet::cell(int column) const {
@@ -97,25 +114,26 @@ const RecordSet::Cell& RecordSet::cell(int column) const {
   return cells_[row_ * columns_ + size_t(column)];
 }
 
-bool RecordSet::isNonZero(const Cell& c) {
-  return c.type == Cell::kInteger ? c.payload != 0 : std::bit_cast<double>(c.payload) != 0;
+bool RecordSet::isNonZero(const Cell& c) const {
+  const long long bits = numberBits(c);
+  return c.type() == Cell::kInteger ? bits != 0 : std::bit_cast<double>(bits) != 0;
 }
 
 std::string_view RecordSet::utf8(const Cell& c, size_t column, std::string& scratch) const {
-  switch (c.type) {
+  switch (c.type()) {
     case Cell::kNull: return {};
     case Cell::kInteger:
     case Cell::kReal:
       if (boolean_[column]) return isNonZero(c) ? "true" : "false";
-      if (c.type == Cell::kInteger)
-        scratch = std::to_string(c.payload);
+      if (c.type() == Cell::kInteger)
+        scratch = std::to_string(numberBits(c));
       else
-        scratch = String::number(std::bit_cast<double>(c.payload), 'g', 15).toStdString();
+        scratch = String::number(std::bit_cast<double>(numberBits(c)), 'g', 15).toStdString();
       return scratch;
     case Cell::kText:
     case Cell::kBlob: break;
   }
-  return std::string_view(text_.data() + c.payload, c.length);
+  return std::string_view(text_.data() + c.offset, c.length());
 }
 
 void RecordSet::ReadRemainingRows(
@@ -258,18 +276,18 @@ void RecordSet::Update() {
 
 bool RecordSet::bind(sqlite3_stmt* stmt, int index, const Cell& c) {
   int rc = SQLITE_OK;
-  switch (c.type) {
+  switch (c.type()) {
     case Cell::kNull: rc = sqlite3_bind_null(stmt, index); break;
-    case Cell::kInteger: rc = sqlite3_bind_int64(stmt, index, c.payload); break;
+    case Cell::kInteger: rc = sqlite3_bind_int64(stmt, index, numberBits(c)); break;
     case Cell::kReal:
-      rc = sqlite3_bind_double(stmt, index, std::bit_cast<double>(c.payload));
+      rc = sqlite3_bind_double(stmt, index, std::bit_cast<double>(numberBits(c)));
       break;
     // text_ does not change while the statement runs.
     case Cell::kText:
-      rc = sqlite3_bind_text(stmt, index, text_.data() + c.payload, int(c.length), SQLITE_STATIC);
+      rc = sqlite3_bind_text(stmt, index, text_.data() + c.offset, int(c.length()), SQLITE_STATIC);
       break;
     case Cell::kBlob:
-      rc = sqlite3_bind_blob(stmt, index, text_.data() + c.payload, int(c.length), SQLITE_STATIC);
+      rc = sqlite3_bind_blob(stmt, index, text_.data() + c.offset, int(c.length()), SQLITE_STATIC);
       break;
   }
   if (rc != SQLITE_OK) db_->failFromEngine(rc);
@@ -281,14 +299,17 @@ bool RecordSet::mayChange() {
   return editing_;
 }
 
-void RecordSet::change(int column, const Cell& c) {
+void RecordSet::change(int column, const Cell& c, bool stored) {
+  if (!stored) {
+    db_->fail(SQLITE_TOOBIG, String::fromUtf8(sqlite3_errstr(SQLITE_TOOBIG)));
+    return;
+  }
   pending_[size_t(column)] = c;
   changed_[size_t(column)] = true;
 }
 
 void RecordSet::Close() {
-  std::vector<Cell>().swap(cells_);
-  std::string().swap(text_);
+  releaseStorage();
   rows_ = 0;
   row_ = 0;
   editing_ = false;
@@ -303,7 +324,7 @@ String DatabaseField::Name() const { return owner_->names_[size_t(column_)]; }
 
 String DatabaseField::StringValue() const {
   const RecordSet::Cell& c = owner_->cell(column_);
-  if (c.type == RecordSet::Cell::kNull) return String();
+  if (c.type() == RecordSet::Cell::kNull) return String();
   std::string scratch;
   const std::string_view bytes = owner_->utf8(c, size_t(column_), scratch);
   return db::TextFromUtf8(bytes.data(), qsizetype(bytes.size()));
@@ -311,10 +332,10 @@ String DatabaseField::StringValue() const {
 
 bool DatabaseField::BooleanValue() const {
   const RecordSet::Cell& c = owner_->cell(column_);
-  switch (c.type) {
+  switch (c.type()) {
     case RecordSet::Cell::kNull: return false;
     case RecordSet::Cell::kInteger:
-    case RecordSet::Cell::kReal: return RecordSet::isNonZero(c);
+    case RecordSet::Cell::kReal: return owner_->isNonZero(c);
     case RecordSet::Cell::kText:
     case RecordSet::Cell::kBlob: break;
   }
@@ -330,16 +351,17 @@ bool DatabaseField::BooleanValue() const {
 void DatabaseField::SetStringValue(const String& v) {
   if (!owner_->mayChange()) return;
   const QByteArray bytes = v.toUtf8();
-  owner_->change(
-      column_, owner_->storeBytes(RecordSet::Cell::kText, bytes.constData(), size_t(bytes.size())));
+  RecordSet::Cell c;
+  const bool stored =
+      owner_->storeBytes(c, RecordSet::Cell::kText, bytes.constData(), size_t(bytes.size()));
+  owner_->change(column_, c, stored);
 }
 
 void DatabaseField::SetBooleanValue(bool v) {
   if (!owner_->mayChange()) return;
   RecordSet::Cell c;
-  c.type = RecordSet::Cell::kInteger;
-  c.payload = v ? 1 : 0;
-  owner_->change(column_, c);
+  const bool stored = owner_->storeNumber(c, RecordSet::Cell::kInteger, v ? 1 : 0);
+  owner_->change(column_, c, stored);
 }
 
 }  // namespace fw

@@ -61,6 +61,7 @@ struct Listbox::Impl {
   ui::ListboxModel model;
   QPointer<ui::ListboxView> view;
   QCollator collator = ListCollator();
+  ui::SortBuffers sortBuffers;
 
   Integer reported = -1;  // ListIndex as Change last announced it
   Integer lastIndex = -1;
@@ -286,6 +287,9 @@ bool Listbox::HasHeading() const { return !d->view->isHeaderHidden(); }
 void Listbox::SetHasHeading(bool shown) { d->view->setHeaderHidden(!shown); }
 
 String Listbox::Cell(Integer row, Integer column) const { return d->model.cell(row, column); }
+void Listbox::ReadCell(Integer row, Integer column, String& text) const {
+  d->model.readCell(row, column, text);
+}
 void Listbox::SetCell(Integer row, Integer column, const String& text) {
   d->model.setCell(row, column, text);
 }
@@ -382,15 +386,15 @@ void Listbox::Sort() {
   const Integer column = d->sortedColumn;
   if (column < 0 || column >= ColumnCount()) return;
   d->commit();
-  const std::vector<int> order = ui::SortedOrder(d->model, column, ColumnSortDirection(column) < 0,
-                                                 SortKey, CompareRows, d->collator);
-  std::vector<int> newIndex;
+  const std::vector<int>& order =
+      ui::SortedOrder(d->model, column, ColumnSortDirection(column) < 0, SortKey, CompareRows,
+                      d->collator, d->sortBuffers);
   {
     // The selection follows its rows through the layout change.
     QScopedValueRollback<bool> quiet(d->programChanging, true);
-    newIndex = d->model.reorder(order);
+    const std::vector<int>& newIndex = d->model.reorder(order);
+    if (d->lastIndex >= 0) d->lastIndex = newIndex[d->lastIndex];
   }
-  if (d->lastIndex >= 0) d->lastIndex = newIndex[d->lastIndex];
   d->reported = d->firstSelected();
 }
 

@@ -140,19 +140,51 @@ QString ListboxModel::cell(int row, int column) const {
   return db::TextFromUtf8(bytes_.data() + span.offset, span.length);
 }
 
+// An ASCII text no longer than the cell's bytes is its own UTF-8: written
+// over them without a copy made first (the fill does so for every date).
+bool ListboxModel::overwriteAscii(Span& span, const QString& text) {
+  const auto length = static_cast<size_t>(text.size());
+  if (length > span.length) return false;
+  if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x80; }))
+    return false;
+  std::transform(text.begin(), text.end(), bytes_.begin() + span.offset,
+                 [](QChar c) { return static_cast<char>(c.unicode()); });
+  unusedBytes_ += span.length - length;
+  span.length = static_cast<std::uint32_t>(length);
+  return true;
+}
+
+void ListboxModel::readCell(int row, int column, QString& text) const {
+  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) {
+    text.resize(0);
+    return;
+  }
+  const Span& span = cells_[static_cast<size_t>(row) * columns_ + column];
+  const char* bytes = bytes_.data() + span.offset;
+  if (std::any_of(bytes, bytes + span.length, [](char c) { return c & 0x80; })) {
+    text = db::TextFromUtf8(bytes, span.length);
+    return;
+  }
+  // ASCII is its own UTF-16, one unit a byte.
+  text.resize(span.length);
+  std::copy(bytes, bytes + span.length, text.data());
+}
+
 void ListboxModel::setCell(int row, int column, const QString& text) {
   if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return;
   Span& span = cells_[static_cast<size_t>(row) * columns_ + column];
-  const QByteArray utf8 = text.toUtf8();
-  if (static_cast<size_t>(utf8.size()) <= span.length) {
-    // In place: a shown date is as long as the stored one it replaces.
-    std::copy(utf8.begin(), utf8.end(), bytes_.begin() + span.offset);
-    unusedBytes_ += span.length - utf8.size();
-    span.length = static_cast<std::uint32_t>(utf8.size());
-  } else {
-    dropBytes(span);
-    span = store(View(utf8));
-    compactIfWasteful();
+  if (!overwriteAscii(span, text)) {
+    const QByteArray utf8 = text.toUtf8();
+    if (static_cast<size_t>(utf8.size()) <= span.length) {
+      // In place: a shown date is as long as the stored one it replaces.
+      std::copy(utf8.begin(), utf8.end(), bytes_.begin() + span.offset);
+      unusedBytes_ += span.length - utf8.size();
+      span.length = static_cast<std::uint32_t>(utf8.size());
+    } else {
+      dropBytes(span);
+      span = store(View(utf8));
+      compactIfWasteful();
+    }
   }
   // Rows the view does not know yet are announced by commit().
   if (!resetPending_ && row < shown_) {
@@ -193,19 +225,29 @@ void ListboxModel::commit() {
   }
 }
 
-std::vector<int> ListboxModel::reorder(const std::vector<int>& order) {
+const std::vector<int>& ListboxModel::reorder(const std::vector<int>& order) {
   commit();
   const int n = count();
-  std::vector<int> newIndex(n);
+  std::vector<int>& newIndex = newIndex_;
+  newIndex.resize(n);
   for (int k = 0; k < n; ++k) newIndex[order[k]] = k;
 
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  std::vector<Span> sorted(cells_.size());
-  for (int k = 0; k < n; ++k) {
-    std::copy_n(cells_.begin() + static_cast<ptrdiff_t>(order[k]) * columns_, columns_,
-                sorted.begin() + static_cast<ptrdiff_t>(k) * columns_);
+  // In place, cycle by cycle, so a sort needs no second copy of the cells.
+  const auto row = [this](int r) { return cells_.begin() + static_cast<ptrdiff_t>(r) * columns_; };
+  placed_.assign(n, false);
+  std::vector<Span> first(columns_);
+  for (int start = 0; start < n; ++start) {
+    if (placed_[start]) continue;
+    std::copy_n(row(start), columns_, first.begin());
+    int k = start;
+    for (int from = order[k]; from != start; k = from, from = order[k]) {
+      std::copy_n(row(from), columns_, row(k));
+      placed_[k] = true;
+    }
+    std::copy_n(first.begin(), columns_, row(k));
+    placed_[k] = true;
   }
-  cells_.swap(sorted);
   const QModelIndexList from = persistentIndexList();
   QModelIndexList to;
   to.reserve(from.size());

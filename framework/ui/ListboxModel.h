@@ -41,6 +41,7 @@ class ListboxModel : public QAbstractTableModel {
   void addRow(std::span<const std::string_view> utf8Cells);  // likewise
   // Empty for a row or column out of range.
   QString cell(int row, int column) const;
+  void readCell(int row, int column, QString& text) const;  // keeps text's storage
   void setCell(int row, int column, const QString& text);
   void clear();
   void removeRow(int row);  // commits first; row must be in range
@@ -51,8 +52,9 @@ class ListboxModel : public QAbstractTableModel {
 
   // Puts the rows in the given order (order[k] is the old index of the row
   // that becomes row k) as one layout change, so the view's selection and
-  // current row follow their rows. Returns the new index of every old row.
-  std::vector<int> reorder(const std::vector<int>& order);
+  // current row follow their rows. Returns the new index of every old row,
+  // valid until the next reorder.
+  const std::vector<int>& reorder(const std::vector<int>& order);
 
  private:
   struct Span {
@@ -60,11 +62,15 @@ class ListboxModel : public QAbstractTableModel {
     std::uint32_t length = 0;
   };
   Span store(std::string_view utf8);
+  bool overwriteAscii(Span& span, const QString& text);
   void dropBytes(const Span& span);
   void compactIfWasteful();
 
   // Row after row, columns_ cells each; a sort moves only these.
   std::vector<Span> cells_;
+  // What a reorder works in, kept for the next one.
+  std::vector<bool> placed_;
+  std::vector<int> newIndex_;
   std::string bytes_;
   size_t unusedBytes_ = 0;  // of cells changed or removed since
   int rows_ = 0;

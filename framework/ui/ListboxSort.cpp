@@ -18,27 +18,27 @@ namespace {
 using KeyedRow = std::pair<std::uint64_t, int>;
 
 // Every row's key as an unsigned number in the order wanted (the sign bit
-// flipped, and all bits for a descending order), or nothing when a row has
-// none.
-std::optional<std::vector<KeyedRow>> KeyedRows(int n, int column, bool descending,
-                                               const RowKey& key) {
-  if (!key) return std::nullopt;
-  std::vector<KeyedRow> keyed;
+// flipped, and all bits for a descending order) into `keyed`; false when a
+// row has none.
+bool KeyedRows(int n, int column, bool descending, const RowKey& key,
+               std::vector<KeyedRow>& keyed) {
+  if (!key) return false;
+  keyed.clear();
   keyed.reserve(n);
   for (int row = 0; row < n; ++row) {
     const std::optional<long long> k = key(row, column);
-    if (!k) return std::nullopt;
+    if (!k) return false;
     const std::uint64_t ordered = static_cast<std::uint64_t>(*k) ^ (std::uint64_t{1} << 63);
     keyed.emplace_back(descending ? ~ordered : ordered, row);
   }
-  return keyed;
+  return true;
 }
 
 // A radix sort, a byte at a time from the lowest: stable, so rows with
 // equal keys keep their old order, and a pass whose byte is the same in
 // every key is skipped.
-void SortByKey(std::vector<KeyedRow>& rows) {
-  std::vector<KeyedRow> buffer(rows.size());
+void SortByKey(std::vector<KeyedRow>& rows, std::vector<KeyedRow>& buffer) {
+  buffer.resize(rows.size());
   for (int shift = 0; shift < 64; shift += 8) {
     std::array<size_t, 257> start{};
     for (const KeyedRow& r : rows) ++start[((r.first >> shift) & 0xFF) + 1];
@@ -51,19 +51,25 @@ void SortByKey(std::vector<KeyedRow>& rows) {
 
 }  // namespace
 
-std::vector<int> SortedOrder(const ListboxModel& model, int column, bool descending,
-                             const RowKey& rowKey, const RowComparison& compare,
-                             const QCollator& collator) {
+const std::vector<int>& SortedOrder(const ListboxModel& model, int column, bool descending,
+                                    const RowKey& rowKey, const RowComparison& compare,
+                                    const QCollator& collator, SortBuffers& buffers) {
   const int n = model.count();
-  std::vector<int> order(n);
+  std::vector<int>& order = buffers.order;
+  order.resize(n);
 
-  if (auto keyed = KeyedRows(n, column, descending, rowKey)) {
-    SortByKey(*keyed);
-    for (int i = 0; i < n; ++i) order[i] = (*keyed)[i].second;
+  if (KeyedRows(n, column, descending, rowKey, buffers.keyed)) {
+    SortByKey(buffers.keyed, buffers.spare);
+    for (int i = 0; i < n; ++i) order[i] = buffers.keyed[i].second;
     return order;
   }
 
   std::iota(order.begin(), order.end(), 0);
+  // The collation keys take many times what the key sort's buffers hold,
+  // and a text sort is a click on a heading, not a refill: it gives them
+  // back first.
+  std::vector<KeyedRow>().swap(buffers.keyed);
+  std::vector<KeyedRow>().swap(buffers.spare);
 
   // A sort key costs about as much as a few comparisons, and each row takes
   // part in some twenty of them: make each row's key once, when first needed.

@@ -54,6 +54,25 @@ TEST(ListboxCells, KeepTheirTextThroughEveryWayIn) {
   EXPECT_EQ(f.list.Cell(f.list.ListCount(), 0), String());
 }
 
+// Read into one string again and again, a cell reads as Cell gives it,
+// whatever that string held before.
+TEST(ListboxCells, ReadIntoOneStringAsCellGivesThem) {
+  ShownListbox f(2);
+  const std::vector<String> texts = AwkwardCells();
+  for (const String& t : texts) f.list.AddRow(std::vector<String>{t, QStringLiteral("2026-03-05")});
+  String text = String(200, u'x');
+  for (Integer row = 0; row < f.list.ListCount(); ++row) {
+    for (Integer column = 0; column < 2; ++column) {
+      f.list.ReadCell(row, column, text);
+      EXPECT_EQ(text, f.list.Cell(row, column)) << row << ", " << column;
+    }
+  }
+  for (const auto& [row, column] : {std::pair{-1, 0}, {0, 2}, {f.list.ListCount(), 0}}) {
+    f.list.ReadCell(row, column, text);
+    EXPECT_TRUE(text.isEmpty()) << row << ", " << column;
+  }
+}
+
 // Shorter, as long, longer: a changed cell shows its new text and no other
 // cell changes, also after a cell was set many times over.
 TEST(ListboxCells, SetAgainAndAgainLeaveTheOthersAlone) {
