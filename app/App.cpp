@@ -19,18 +19,22 @@ namespace {
 
 // A text that has exactly the shape `shape` ('d' a digit, anything else
 // itself) and names a real day, read from the 1-based positions of its
-// year (four digits), month and day (two each).
+// year (four digits), month and day (two each). The shape is ASCII, so a
+// text that fits it has as many UTF-16 units as characters, and its digits
+// are read where they stand: the list fill converts every row.
 std::optional<fw::Date> ExactDate(const String& s, fw::StringView shape, fw::Integer yearAt,
                                   fw::Integer monthAt, fw::Integer dayAt) {
-  const fw::Integer length = fw::Len(s);  // counted once, not for every character
-  if (length != fw::Len(shape)) return std::nullopt;
-  for (fw::Integer i = 0; i < length; ++i) {
+  if (s.size() != shape.size()) return std::nullopt;
+  for (qsizetype i = 0; i < s.size(); ++i) {
     const bool fits = shape[i] == u'd' ? (s[i] >= u'0' && s[i] <= u'9') : s[i] == shape[i];
     if (!fits) return std::nullopt;
   }
-  const fw::StringView text(s);  // read in place: the list fill converts every row
-  const fw::Date d(fw::Val(fw::Mid(text, yearAt, 4)), fw::Val(fw::Mid(text, monthAt, 2)),
-                   fw::Val(fw::Mid(text, dayAt, 2)));
+  const auto number = [&s](fw::Integer at, fw::Integer digits) {
+    fw::Integer n = 0;
+    for (fw::Integer i = at - 1; i < at - 1 + digits; ++i) n = n * 10 + (s[i].unicode() - u'0');
+    return n;
+  };
+  const fw::Date d(number(yearAt, 4), number(monthAt, 2), number(dayAt, 2));
   if (!d.IsValid()) return std::nullopt;
   return d;
 }
