@@ -26,7 +26,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,11 +80,15 @@ class RecordSet {
   // row changed meanwhile (or on another row of a self-join).
   void Update();
   void Close();
-  // Hands the current row and every one after it to `row`, each field as
-  // the UTF-8 bytes of its StringValue (valid during the call only), and
-  // leaves the set at its end: a list takes its rows so, without a string
-  // made per field.
-  void ReadRemainingRows(const std::function<void(std::span<const std::string_view>)>& row);
+  // Appends the UTF-8 bytes of the StringValue of every field of the
+  // current row and of every one after it to `bytes`, hands each field's
+  // place in them to `field` (offset, length, column), row after row, and
+  // leaves the set at its end. A list takes its rows so: the texts in one
+  // copy, without a string made per field. `bytes` may also hold bytes
+  // that no field names.
+  void ReadRemainingRows(
+      std::string& bytes,
+      const std::function<void(size_t offset, size_t length, size_t column)>& field);
 
  private:
   friend class SQLiteDatabase;

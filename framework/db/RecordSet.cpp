@@ -136,13 +136,26 @@ std::string_view RecordSet::utf8(const Cell& c, size_t column, std::string& scra
   return std::string_view(text_.data() + c.offset, c.length());
 }
 
-void RecordSet::ReadRemainingRows(
-    const std::function<void(std::span<const std::string_view>)>& row) {
-  std::vector<std::string_view> fields(columns_);
-  std::vector<std::string> scratch(columns_);
+void RecordSet::ReadRemainingRows(std::string& bytes,
+                                  const std::function<void(size_t, size_t, size_t)>& field) {
+  if (IsEOF()) return;
+  // Texts and blobs are named where they lie in text_, appended whole; a
+  // number's text is made and appended after it.
+  const size_t base = bytes.size();
+  bytes.append(text_);
+  std::string scratch;
   for (; !IsEOF(); MoveNext()) {
-    for (size_t c = 0; c < columns_; ++c) fields[c] = utf8(cell(int(c)), c, scratch[c]);
-    row(fields);
+    for (size_t c = 0; c < columns_; ++c) {
+      const Cell& v = cell(int(c));
+      const Cell::Type type = v.type();
+      if (type == Cell::kText || type == Cell::kBlob) {
+        field(base + v.offset, v.length(), c);
+      } else {
+        const std::string_view text = utf8(v, c, scratch);
+        field(bytes.size(), text.size(), c);
+        bytes.append(text);
+      }
+    }
   }
 }
 

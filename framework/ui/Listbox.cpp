@@ -233,8 +233,7 @@ void Listbox::AddRow(const std::vector<String>& cells) {
 
 void Listbox::AddRows(RecordSet& rs) {
   const Integer before = d->model.count();
-  rs.ReadRemainingRows(
-      [this](std::span<const std::string_view> fields) { d->model.addRow(fields); });
+  d->model.addRows(rs);
   if (d->model.count() > before) d->rowAdded();
 }
 

@@ -1,5 +1,6 @@
 #include "framework/ui/ListboxModel.h"
 
+#include "framework/Database.h"
 #include "framework/db/Statement.h"
 
 #include <algorithm>
@@ -125,12 +126,26 @@ void ListboxModel::addRow(const std::vector<QString>& cells) {
   ++rows_;
 }
 
-void ListboxModel::addRow(std::span<const std::string_view> utf8Cells) {
-  const size_t start = cells_.size();
-  cells_.resize(start + columns_);
-  const size_t given = std::min<size_t>(utf8Cells.size(), columns_);
-  for (size_t c = 0; c < given; ++c) cells_[start + c] = store(utf8Cells[c]);
-  ++rows_;
+void ListboxModel::addRows(RecordSet& rs) {
+  const size_t before = bytes_.size();
+  size_t named = 0;  // bytes of the cells kept
+  size_t start = 0;
+  rs.ReadRemainingRows(bytes_, [&](size_t offset, size_t length, size_t column) {
+    if (column == 0) {
+      start = cells_.size();
+      cells_.resize(start + columns_);
+      ++rows_;
+    }
+    if (column >= static_cast<size_t>(columns_)) return;
+    if (offset + length > std::numeric_limits<std::uint32_t>::max()) {
+      throw std::length_error("a list holds at most 4 GiB of cell text");
+    }
+    cells_[start + column] = {static_cast<std::uint32_t>(offset),
+                              static_cast<std::uint32_t>(length)};
+    named += length;
+  });
+  // The numbers' stored bytes and the dropped fields lie between the cells.
+  unusedBytes_ += bytes_.size() - before - named;
 }
 
 QString ListboxModel::cell(int row, int column) const {

@@ -15,10 +15,13 @@
 #include <QString>
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace fw {
+class RecordSet;
+}
 
 namespace fw::ui {
 
@@ -37,8 +40,9 @@ class ListboxModel : public QAbstractTableModel {
   void setHeading(int column, const QString& text);
 
   void addRow(const QString& firstCell);
-  void addRow(const std::vector<QString>& cells);            // extra cells are dropped
-  void addRow(std::span<const std::string_view> utf8Cells);  // likewise
+  void addRow(const std::vector<QString>& cells);  // extra cells are dropped
+  // The record set's remaining rows, its fields beyond the columns dropped.
+  void addRows(RecordSet& rs);
   // Empty for a row or column out of range.
   QString cell(int row, int column) const;
   void readCell(int row, int column, QString& text) const;  // keeps text's storage

@@ -246,12 +246,18 @@ TEST_F(RecordingsTest, RemainingRowsReadAsTheirStringValues) {
   ASSERT_NE(rows, nullptr);
   rows->MoveNext();
   std::vector<String> handed;
-  rows->ReadRemainingRows([&](std::span<const std::string_view> fields) {
-    ASSERT_EQ(fields.size(), 3u);
-    for (std::string_view f : fields) {
-      handed.push_back(String::fromUtf8(f.data(), qsizetype(f.size())));
-    }
+  std::vector<std::pair<size_t, size_t>> places;
+  std::string bytes = "schon da";  // appended to, never overwritten
+  rows->ReadRemainingRows(bytes, [&](size_t offset, size_t length, size_t column) {
+    EXPECT_EQ(column, places.size() % 3);
+    places.emplace_back(offset, length);
   });
+  EXPECT_TRUE(bytes.starts_with("schon da"));
+  for (const auto& [offset, length] : places) {
+    ASSERT_LE(offset + length, bytes.size());
+    EXPECT_GE(offset, 8u);
+    handed.push_back(String::fromUtf8(bytes.data() + offset, qsizetype(length)));
+  }
   EXPECT_EQ(handed, expected);
   ASSERT_EQ(handed.size(), 3 * (std::size(values) - 1));
   EXPECT_EQ(handed[1], QStringLiteral("-7"));
