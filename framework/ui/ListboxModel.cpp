@@ -164,9 +164,14 @@ bool ListboxModel::overwriteAscii(Span& span, const QString& text) {
     return false;
   std::transform(text.begin(), text.end(), bytes_.begin() + span.offset,
                  [](QChar c) { return static_cast<char>(c.unicode()); });
+  keepFirst(span, length);
+  return true;
+}
+
+// The cell's text written over its first `length` bytes: the rest is unused.
+void ListboxModel::keepFirst(Span& span, size_t length) {
   unusedBytes_ += span.length - length;
   span.length = static_cast<std::uint32_t>(length);
-  return true;
 }
 
 void ListboxModel::readCell(int row, int column, QString& text) const {
@@ -193,8 +198,7 @@ void ListboxModel::setCell(int row, int column, const QString& text) {
     if (static_cast<size_t>(utf8.size()) <= span.length) {
       // In place: a shown date is as long as the stored one it replaces.
       std::copy(utf8.begin(), utf8.end(), bytes_.begin() + span.offset);
-      unusedBytes_ += span.length - utf8.size();
-      span.length = static_cast<std::uint32_t>(utf8.size());
+      keepFirst(span, static_cast<size_t>(utf8.size()));
     } else {
       dropBytes(span);
       span = store(View(utf8));

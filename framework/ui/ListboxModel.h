@@ -67,6 +67,7 @@ class ListboxModel : public QAbstractTableModel {
   };
   Span store(std::string_view utf8);
   bool overwriteAscii(Span& span, const QString& text);
+  void keepFirst(Span& span, size_t length);
   void dropBytes(const Span& span);
   void compactIfWasteful();
 
